@@ -1,0 +1,33 @@
+#pragma once
+// Rewrites an entry text into the engine's syntax: variable references, ANS,
+// two-argument logarithms, exponent forms, pi and e.
+#include <optional>
+
+#include "textnum/text_operations.h"
+#include "variables/variable_store.h"
+
+namespace qalcor {
+
+// Where a malformed "log(" lies: 0-based byte offset and length, for the entry's selection.
+struct EntrySelection {
+    int start = 0;
+    int length = 0;
+    bool operator==(const EntrySelection&) const = default;
+};
+
+struct RewrittenEntry {
+    Text text;                                   // valid when there is no malformed logarithm
+    std::optional<EntrySelection> malformedLog;  // set when the rewriting gave up
+};
+
+RewrittenEntry rewriteEntry(TextView entry, const VariableStore& store, double ans);
+
+// The single sub-steps, in the order rewriteEntry applies them.
+Text substituteVariables(TextView text, const VariableStore& store);
+Text substituteAnswer(TextView text, double ans);
+RewrittenEntry expandLogarithms(Text text);
+Text expandPositiveExponents(TextView text);
+Text expandNegativeExponents(TextView text);
+Text substituteConstants(TextView text);
+
+}  // namespace qalcor

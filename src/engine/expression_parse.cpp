@@ -1,0 +1,377 @@
+#include "engine/expression_parse.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/compensated_sum.h"
+#include "engine/function_table.h"
+
+namespace qalcor::engine {
+
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isOperator(char c) {
+    return c == '+' || c == '-' || c == '*' || c == '/';
+}
+bool isOpener(char c) {
+    return c == '(' || c == '[' || c == '{';
+}
+char openerOf(char closer) {
+    return closer == ')' ? '(' : (closer == ']' ? '[' : '{');
+}
+
+Token operatorToken(char op) {
+    return Token{Token::Operator, 0.0, op, 0};
+}
+
+// Finds the function name at `position` among the names of its first letter.
+const FunctionInfo* matchFunction(std::string_view text, std::size_t& position) {
+    for (const FunctionInfo& f : functionsStartingWith(text[position])) {
+        if (MatchName(text, position, f.name)) return &f;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int MatchName(std::string_view text, std::size_t& position, std::string_view name) {
+    if (text.substr(position, name.size()) != name) return 0;
+    position += name.size();
+    return 1;
+}
+
+// literal := { digit | '.' } ; every point divides what came before by ten once more
+double ParseNumber(std::string_view literal) {
+    double value = 0.0;
+    double scale = 0.1;
+    bool pointSeen = false;
+    for (char c : literal) {
+        if (c == '.') {
+            value = value * 0.1;
+            pointSeen = true;
+        } else if (!pointSeen) {
+            value = (value + (c - '0')) * 10;
+        } else {
+            value = value + (c - '0') * scale;
+            scale = scale * 0.1;
+        }
+    }
+    if (!pointSeen) value = value * 0.1;
+    return value;
+}
+
+void ExpressionEvaluator::SetText(std::string_view text) {
+    text_.assign(text);
+}
+
+// Brackets balance by kind, no two operators touch, names are known and opened.
+int ExpressionEvaluator::CheckSyntax() {
+    std::string open;
+    for (std::size_t i = 0; i < text_.size(); ++i) {
+        const char c = text_[i];
+        if (isOpener(c)) {
+            open.push_back(c);
+        } else if (c == ')' || c == ']' || c == '}') {
+            if (open.empty() || open.back() != openerOf(c)) return 0;
+            open.pop_back();
+        } else if (isOperator(c)) {
+            if (i + 1 < text_.size() && isOperator(text_[i + 1])) return 0;
+        } else if (isDigit(c) || c == '.' || c == ',' || c == 'x') {
+            // accepted
+        } else if (!functionsStartingWith(c).empty()) {
+            std::size_t at = i;
+            if (!matchFunction(text_, at) || at >= text_.size() || !isOpener(text_[at])) return 0;
+            open.push_back(text_[at]);
+            i = at;
+        } else {
+            return 0;
+        }
+    }
+    if (!open.empty()) return 0;
+    for (char& c : text_) {
+        if (c == '[' || c == '{') c = '(';
+        if (c == ']' || c == '}') c = ')';
+    }
+    text_.push_back('#');
+    return 1;
+}
+
+void ExpressionEvaluator::Compile(XBinding binding) {
+    tokens.clear();
+    operatorStack_.clear();
+    auto& stack = operatorStack_;
+    auto moveTop = [&] {
+        tokens.push_back(stack.back());
+        stack.pop_back();
+    };
+    auto moveWhileProduct = [&] {
+        while (!stack.empty() && (stack.back().kind == Token::Function || stack.back().op == '*' ||
+                                  stack.back().op == '/')) {
+            moveTop();
+        }
+    };
+    auto moveToBracket = [&] {
+        while (!stack.empty() && stack.back().op != '(')
+            moveTop();
+    };
+    auto afterDigit = [&](std::size_t i) { return i > 0 && isDigit(text_[i - 1]); };
+
+    const std::string_view text = text_;
+    std::size_t i = 0;
+    while (i < text.size() && text[i] != '#') {
+        const char c = text[i];
+        if (isDigit(c) || c == '.') {
+            const std::size_t end = text.find_first_not_of("0123456789.", i);
+            tokens.push_back(Token{Token::Number, ParseNumber(text.substr(i, end - i)), 0, 0});
+            i = end;
+            continue;
+        }
+        if (c == '(') {
+            if (afterDigit(i)) {
+                moveWhileProduct();
+                stack.push_back(operatorToken('*'));
+            }
+            stack.push_back(operatorToken('('));
+        } else if (c == ')') {
+            moveToBracket();
+            if (!stack.empty()) stack.pop_back();
+        } else if (c == '-' && (i == 0 || text[i - 1] == '(')) {
+            stack.push_back(operatorToken('~'));
+        } else if (c == '+' || c == '-') {
+            moveToBracket();
+            stack.push_back(operatorToken(c));
+        } else if (c == '*' || c == '/') {
+            moveWhileProduct();
+            stack.push_back(operatorToken(c));
+        } else if (c == ',') {
+            moveToBracket();
+        } else if (c == 'x') {
+            tokens.push_back(binding == XBinding::Reference ? Token{Token::Variable, 0.0, 0, 0}
+                                                            : Token{Token::Number, x, 0, 0});
+        } else if (!functionsStartingWith(c).empty()) {
+            if (afterDigit(i)) {
+                moveWhileProduct();
+                stack.push_back(operatorToken('*'));
+            }
+            if (const FunctionInfo* f = matchFunction(text, i)) {
+                stack.push_back(Token{Token::Function, 0.0, 0, f->code});
+                continue;
+            }
+        }
+        ++i;
+    }
+    while (!stack.empty())
+        moveTop();
+    tokens.push_back(operatorToken('#'));
+    valueStack_.resize(tokens.size());
+}
+
+int ExpressionEvaluator::Evaluate() {
+    if (tokens.empty() || tokens.front().op == '#') return -1;
+    double* const base = valueStack_.data();
+    double* top = base;  // one past the last value
+    for (const Token& t : tokens) {
+        switch (t.kind) {
+            case Token::Number:
+                *top++ = t.value;
+                continue;
+            case Token::Variable:
+                *top++ = x;
+                continue;
+            case Token::Function: {
+                const int arity = functionByCode(t.func).arity;
+                if (top - base < arity) return -1;
+                const double a = arity == 2 ? top[-2] : top[-1];
+                const double b = arity == 2 ? top[-1] : 0.0;
+                const FunctionOutcome out = applyFunction(t.func, a, b);
+                if (out.status != 0) return out.status;
+                top -= arity;
+                *top++ = out.value;
+                continue;
+            }
+            default:
+                break;
+        }
+        if (t.op == '#') break;
+        if (t.op == '~') {
+            if (top == base) return -1;
+            top[-1] = -top[-1];
+            continue;
+        }
+        if (top - base < 2) return -1;
+        const double b = *--top;
+        double& a = top[-1];
+        switch (t.op) {
+            case '+':
+                a = a + b;
+                break;
+            case '-':
+                a = a - b;
+                break;
+            case '*':
+                a = a * b;
+                break;
+            case '/':
+                if (b == 0 || std::isnan(b)) return 1;
+                a = a / b;
+                break;
+            default:
+                return -1;
+        }
+    }
+    if (top - base != 1) return -1;
+    result = base[0];
+    return 0;
+}
+
+bool ExpressionEvaluator::dependsOnX() const {
+    return std::any_of(tokens.begin(), tokens.end(),
+                       [](const Token& t) { return t.kind == Token::Variable; });
+}
+
+std::int64_t ExpressionEvaluator::evaluationCost() const {
+    std::int64_t cost = 4;
+    for (const Token& t : tokens)
+        cost += t.kind == Token::Function ? 8 : 1;
+    return cost;
+}
+
+// ---- integration ------------------------------------------------------------
+
+namespace {
+
+// Work units allowed for one integration; keeps the slowest text within a frame.
+constexpr std::int64_t kIntegrationBudget = std::int64_t{1} << 23;
+constexpr int kFirstConvergenceLevel = 4;
+constexpr int kHighestLevel = 40;
+
+class ExpressionParse {
+  public:
+    ExpressionParse(std::string_view text, double upper, double lower, double tolerance,
+                    SamplingMode mode)
+        : text_(text), upper_(upper), lower_(lower), tolerance_(tolerance), mode_(mode) {}
+
+    bool run() {
+        evaluator_.SetText(text_);
+        if (!evaluator_.CheckSyntax()) return false;
+        evaluator_.Compile(mode_ == SamplingMode::CompileOnce ? XBinding::Reference
+                                                              : XBinding::CurrentValue);
+        levelBound_ = rombergLevelBound(evaluator_.evaluationCost());
+        if (mode_ == SamplingMode::CompileOnce && !evaluator_.dependsOnX()) {
+            constantStatus_ = evaluator_.Evaluate();
+            constantValue_ = evaluator_.result;
+            constant_ = true;
+        }
+        return Romberg();
+    }
+    double result() const { return result_; }
+
+  private:
+    // The expression's value at x; a failed sample clears `ok_` and counts as 0.
+    double ValueAt(double x) {
+        int status;
+        if (constant_) {
+            status = constantStatus_;
+            evaluator_.result = constantValue_;
+        } else {
+            evaluator_.x = x;
+            if (mode_ == SamplingMode::CompileEverySample)
+                evaluator_.Compile(XBinding::CurrentValue);
+            status = evaluator_.Evaluate();
+        }
+        if (status == 0) return evaluator_.result;
+        ok_ = false;
+        return 0.0;
+    }
+
+    bool Romberg();
+
+    std::string_view text_;
+    double upper_, lower_, tolerance_;
+    SamplingMode mode_;
+    ExpressionEvaluator evaluator_;
+    bool ok_ = true;
+    bool constant_ = false;
+    int constantStatus_ = 0;
+    double constantValue_ = 0.0;
+    int levelBound_ = kFirstConvergenceLevel;
+    double result_ = 0.0;
+};
+
+// Trapezoid sums refined level by level, extrapolated to Simpson (S), Boole (C) and
+// Romberg (R) estimates. A failed sample makes the whole integration fail, so it stops
+// at once: no later sample could change that outcome.
+bool ExpressionParse::Romberg() {
+    const double U = upper_, L = lower_, tol = tolerance_;
+    double h = U - L;
+    const double fU = ValueAt(U);
+    if (!ok_) return false;
+    const double fL = ValueAt(L);
+    if (!ok_) return false;
+    double T = (fL + fU) * h * 0.5;
+    double Sp = 0, Cp = 0, Rp = 0;
+    for (int k = 1;; ++k) {
+        const double half = h * 0.5;
+        CompensatedSum sum;
+        double p = L + half;
+        // 2^(k-1) midpoints; the cap only matters where p stops advancing.
+        const std::uint64_t cap = (std::uint64_t{1} << (k - 1)) + 1;
+        for (std::uint64_t i = 0; p < U && i < cap; ++i) {
+            sum.add(ValueAt(p));
+            if (!ok_) return false;
+            p = p + h;
+        }
+        const double Tn = (sum.total() * h + T) * 0.5;
+        const double Sn = Tn + (Tn - T) * 0.3333333333333333;
+        if (k >= 2) {
+            const double Cn = Sn + (Sn - Sp) * 0.06666666666666667;
+            if (k == 2) {
+                Cp = Cn;
+            } else {
+                const double Rn = Cn + (Cn - Cp) * 0.015873015873015872;
+                if (k >= kFirstConvergenceLevel) {
+                    const double diff = std::fabs(Rn - Rp);
+                    const bool converged = diff < tol || std::isnan(diff) ||
+                                           (std::isfinite(Rn) && diff <= 0x1p-50 * std::fabs(Rn));
+                    if (converged) {
+                        result_ = Rn;
+                        return true;
+                    }
+                    if (k >= levelBound_) return false;
+                }
+                Rp = Rn;
+                Cp = Cn;
+            }
+        }
+        h = half;
+        Sp = Sn;
+        T = Tn;
+    }
+}
+
+}  // namespace
+
+int rombergLevelBound(std::int64_t evaluationCost) {
+    const std::int64_t cost = std::max<std::int64_t>(evaluationCost, 1);
+    int level = kFirstConvergenceLevel;
+    while (level < kHighestLevel &&
+           ((std::int64_t{1} << (level + 1)) + 1) * cost <= kIntegrationBudget) {
+        ++level;
+    }
+    return level;
+}
+
+int Integrate(std::string_view text, double upper, double lower, double tolerance, double& result,
+              SamplingMode mode) {
+    // Texts end at their first zero byte.
+    text = text.substr(0, text.find('\0'));
+    ExpressionParse work(text, upper, lower, tolerance, mode);
+    if (!work.run()) return 0;
+    result = work.result();
+    return 1;
+}
+
+}  // namespace qalcor::engine

@@ -1,0 +1,60 @@
+#pragma once
+// The expression engine: syntax check, compilation of infix text to postfix tokens,
+// evaluation at one value of x, and Romberg integration over an interval.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qalcor::engine {
+
+struct Token {
+    enum Kind : std::int32_t { Number = 0, Operator = 1, Function = 2, Variable = 3 };
+    std::int32_t kind = Number;
+    double value = 0.0;     // Number
+    char op = 0;            // Operator: + - * / ~ ( ; '#' ends the sequence
+    std::int32_t func = 0;  // Function code
+};
+
+// How `x` enters the compiled sequence: as the number x held when compiling (the
+// classic way, compile again at every sample) or as a reference read at evaluation.
+enum class XBinding { CurrentValue, Reference };
+
+class ExpressionEvaluator {
+  public:
+    void SetText(std::string_view text);
+    int CheckSyntax();  // 1 accept, 0 reject
+    void Compile(XBinding binding);
+    int Evaluate();  // 0 success, -1 malformed, 1 division by zero, 2..8 domain checks
+
+    double x = 0.0;
+    double result = 0.0;
+    std::vector<Token> tokens;  // ends with the terminator
+
+    bool dependsOnX() const;
+    // Work units of one evaluation, for the integration's level bound.
+    std::int64_t evaluationCost() const;
+
+  private:
+    std::string text_;
+    std::vector<Token> operatorStack_;
+    std::vector<double> valueStack_;
+};
+
+// The literal parser of a run of digits and points.
+double ParseNumber(std::string_view literal);
+// Compares `name` with the text at `position`; on a match advances it and returns 1.
+int MatchName(std::string_view text, std::size_t& position, std::string_view name);
+
+enum class SamplingMode { CompileOnce, CompileEverySample };
+
+// Integrates the expression in x over [lower, upper]. Returns 1 and writes `result` on
+// success; returns 0 and leaves `result` untouched otherwise.
+int Integrate(std::string_view text, double upper, double lower, double tolerance, double& result,
+              SamplingMode mode = SamplingMode::CompileOnce);
+
+// The deepest Romberg level that an expression of this cost may reach; depends only on
+// the text, so the same entry always gives the same answer.
+int rombergLevelBound(std::int64_t evaluationCost);
+
+}  // namespace qalcor::engine

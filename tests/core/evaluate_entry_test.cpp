@@ -1,0 +1,103 @@
+#include "app/evaluate_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "gbk.h"
+
+namespace qalcor {
+namespace {
+
+class EvaluateEntry : public ::testing::Test {
+  protected:
+    void add(const char* name, double value) {
+        VariableRecord* r = store.recordAt(store.appendSlot());
+        r->name = name;
+        r->value = value;
+    }
+    // Types the entry and returns what the result box shows, carrying ans.
+    Text show(const std::string& entry) {
+        last = evaluateEntry(entry, store, ans);
+        ans = last.ans;
+        return last.display;
+    }
+    VariableStore store;
+    double ans = 0.0;
+    EntryEvaluation last;
+};
+
+TEST_F(EvaluateEntry, ShowsValuesAndErrors) {
+    const struct {
+        std::string entry;
+        const char* display;
+    } cases[] = {
+        {"1+2", "3"},
+        {"x", "0.5"},
+        {"x*x", "0.3333333333333"},
+        {"1/3", "0.3333333333333"},
+        {"log(2,8)", "3"},
+        {"log(2,8)+log(3,9)", "5"},
+        {"2e+003", "2000"},
+        {"5e-003", "0.005"},
+        {"2e+5", "200000"},
+        {gbk("π"), "3.14159265359"},
+        {"e", "2.718281828447"},
+        {"exp(1)", "Error"},
+        {"ans", "Error"},
+        {"", "Error"},
+        {"1/0", "Error"},
+        {"1\r\n2", "Error"},
+        {"sq(4,2)", "Error"},
+        {"86.7", "86.7"},
+        {"1516.63", "1516.63"},
+        {"pow(10,400)", "-1.#IND"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(show(c.entry), c.display) << c.entry;
+}
+
+TEST_F(EvaluateEntry, AnswerFollowsOnlySuccessfulEvaluations) {
+    EXPECT_EQ(show("1"), "1");
+    EXPECT_EQ(show("1+"), "Error");
+    EXPECT_EQ(ans, 1);
+    EXPECT_EQ(show("1+2"), "3");
+    EXPECT_EQ(ans, 3);
+    EXPECT_EQ(show("1/3"), "0.3333333333333");
+    EXPECT_EQ(ans, 1.0 / 3);
+    EXPECT_EQ(show("ANS*3"), "0.9999999999999");
+    ans = 1e15;
+    EXPECT_EQ(show("ANS"), "1e+015");
+    EXPECT_EQ(ans, 1e15);
+    ans = 5;
+    EXPECT_EQ(show("ANS*2"), "10");
+    EXPECT_EQ(show("1/0"), "Error");
+    EXPECT_EQ(show("ANS"), "10");
+}
+
+TEST_F(EvaluateEntry, MalformedLogarithmKeepsTheAnswerAndSelects) {
+    ans = 7;
+    EXPECT_EQ(show("2+log(2,8"), "Error");
+    EXPECT_EQ(ans, 7);
+    ASSERT_TRUE(last.selection);
+    EXPECT_EQ(*last.selection, (EntrySelection{2, 4}));
+    EXPECT_EQ(show("log(8)"), "Error");
+    EXPECT_EQ(*last.selection, (EntrySelection{0, 4}));
+}
+
+TEST_F(EvaluateEntry, Variables) {
+    add("r", 2);
+    add("a", 2);
+    add("ab", 3);
+    EXPECT_EQ(show("var_r*3"), "6");
+    EXPECT_EQ(show("var_ab"), "Error");
+    store.tombstone(1);
+    EXPECT_EQ(show("var_r"), "Error");
+}
+
+TEST_F(EvaluateEntry, ZeroByteEndsTheEntry) {
+    EXPECT_EQ(show(std::string("12\0+", 4)), "12");
+}
+
+}  // namespace
+}  // namespace qalcor
