@@ -42,15 +42,20 @@ Text substituteVariables(TextView text, const VariableStore& store) {
     Text working(text);
     const int n = store.count();
     for (int slot = 1; slot <= n; ++slot) {
+        // Number texts hold no "var_": once none is left, no later slot can match.
+        if (working.find("var_") == Text::npos) break;
         const VariableRecord* record = store.recordAt(slot);
         if (record == nullptr || !record->isLive()) continue;
-        working = replaceSubtext(working, joinText({"var_", record->name}),
-                                 numberToText(record->value), true);
+        const Text reference = joinText({"var_", record->name});
+        // A reference absent byte for byte is absent character by character too.
+        if (working.find(reference) == Text::npos) continue;
+        working = replaceSubtext(working, reference, numberToText(record->value), true);
     }
     return working;
 }
 
 Text substituteAnswer(TextView text, double ans) {
+    if (text.find("ANS") == TextView::npos) return Text(text);
     return replaceSubtext(text, "ANS", numberToText(ans), true);
 }
 
@@ -87,11 +92,23 @@ Text substituteConstants(TextView text) {
 }
 
 RewrittenEntry rewriteEntry(TextView entry, const VariableStore& store, double ans) {
-    RewrittenEntry logs =
-        expandLogarithms(substituteAnswer(substituteVariables(entry, store), ans));
-    if (logs.malformedLog) return logs;
-    logs.text = substituteConstants(expandNegativeExponents(expandPositiveExponents(logs.text)));
-    return logs;
+    // Each sub-step runs only where its marker occurs byte for byte: a text without the
+    // bytes cannot hold the marker at a character boundary either.
+    auto holds = [](const Text& t, TextView marker) { return t.find(marker) != Text::npos; };
+    RewrittenEntry out{substituteAnswer(substituteVariables(entry, store), ans), std::nullopt};
+    if (holds(out.text, "log")) {
+        out = expandLogarithms(std::move(out.text));
+        if (out.malformedLog) return out;
+    }
+    if (holds(out.text, "e+")) out.text = expandPositiveExponents(out.text);
+    if (holds(out.text, "e-")) out.text = expandNegativeExponents(out.text);
+    // Replacing the one-byte "e" also drops a lone lead byte at the end of the text.
+    const bool loneLeadAtEnd =
+        !out.text.empty() && isLeadByte(static_cast<unsigned char>(out.text.back()));
+    if (holds(out.text, "e") || holds(out.text, kPi) || loneLeadAtEnd) {
+        out.text = substituteConstants(out.text);
+    }
+    return out;
 }
 
 }  // namespace qalcor

@@ -64,12 +64,13 @@ double ParseNumber(std::string_view literal) {
 }
 
 void ExpressionEvaluator::SetText(std::string_view text) {
-    text_.assign(text);
+    text_.assign(text.data(), text.size());
 }
 
 // Brackets balance by kind, no two operators touch, names are known and opened.
 int ExpressionEvaluator::CheckSyntax() {
-    std::string open;
+    SmallVector<char, 64> open;
+    const std::string_view text(text_.data(), text_.size());
     for (std::size_t i = 0; i < text_.size(); ++i) {
         const char c = text_[i];
         if (isOpener(c)) {
@@ -83,7 +84,7 @@ int ExpressionEvaluator::CheckSyntax() {
             // accepted
         } else if (!functionsStartingWith(c).empty()) {
             std::size_t at = i;
-            if (!matchFunction(text_, at) || at >= text_.size() || !isOpener(text_[at])) return 0;
+            if (!matchFunction(text, at) || at >= text.size() || !isOpener(text[at])) return 0;
             open.push_back(text_[at]);
             i = at;
         } else {
@@ -119,12 +120,13 @@ void ExpressionEvaluator::Compile(XBinding binding) {
     };
     auto afterDigit = [&](std::size_t i) { return i > 0 && isDigit(text_[i - 1]); };
 
-    const std::string_view text = text_;
+    const std::string_view text(text_.data(), text_.size());
     std::size_t i = 0;
     while (i < text.size() && text[i] != '#') {
         const char c = text[i];
         if (isDigit(c) || c == '.') {
-            const std::size_t end = text.find_first_not_of("0123456789.", i);
+            std::size_t end = i;
+            while (end < text.size() && (isDigit(text[end]) || text[end] == '.')) ++end;
             tokens.push_back(Token{Token::Number, ParseNumber(text.substr(i, end - i)), 0, 0});
             i = end;
             continue;
@@ -259,7 +261,6 @@ class ExpressionParse {
         if (!evaluator_.CheckSyntax()) return false;
         evaluator_.Compile(mode_ == SamplingMode::CompileOnce ? XBinding::Reference
                                                               : XBinding::CurrentValue);
-        levelBound_ = rombergLevelBound(evaluator_.evaluationCost());
         if (mode_ == SamplingMode::CompileOnce && !evaluator_.dependsOnX()) {
             constantStatus_ = evaluator_.Evaluate();
             constantValue_ = evaluator_.result;
@@ -288,6 +289,11 @@ class ExpressionParse {
     }
 
     bool Romberg();
+    // Most integrals converge at the first test, so the bound is worked out on demand.
+    int levelBound() {
+        if (levelBound_ == 0) levelBound_ = rombergLevelBound(evaluator_.evaluationCost());
+        return levelBound_;
+    }
 
     std::string_view text_;
     double upper_, lower_, tolerance_;
@@ -297,7 +303,7 @@ class ExpressionParse {
     bool constant_ = false;
     int constantStatus_ = 0;
     double constantValue_ = 0.0;
-    int levelBound_ = kFirstConvergenceLevel;
+    int levelBound_ = 0;
     double result_ = 0.0;
 };
 
@@ -340,7 +346,7 @@ bool ExpressionParse::Romberg() {
                         result_ = Rn;
                         return true;
                     }
-                    if (k >= levelBound_) return false;
+                    if (k >= levelBound()) return false;
                 }
                 Rp = Rn;
                 Cp = Cn;

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/small_vector.h"
+
 namespace qalcor::engine {
 
 struct Token {
@@ -29,16 +31,16 @@ class ExpressionEvaluator {
 
     double x = 0.0;
     double result = 0.0;
-    std::vector<Token> tokens;  // ends with the terminator
+    SmallVector<Token, 64> tokens;  // ends with the terminator
 
     bool dependsOnX() const;
     // Work units of one evaluation, for the integration's level bound.
     std::int64_t evaluationCost() const;
 
   private:
-    std::string text_;
-    std::vector<Token> operatorStack_;
-    std::vector<double> valueStack_;
+    SmallVector<char, 128> text_;
+    SmallVector<Token, 32> operatorStack_;
+    SmallVector<double, 64> valueStack_;
 };
 
 // The literal parser of a run of digits and points.

@@ -1,5 +1,6 @@
 #include "engine/function_table.h"
 
+#include <array>
 #include <cmath>
 
 namespace qalcor::engine {
@@ -21,6 +22,14 @@ constexpr FunctionInfo kFunctions[] = {
 };
 // clang-format on
 
+// The table indexed by code, for the evaluator's per-token lookup.
+constexpr auto kByCode = [] {
+    std::array<const FunctionInfo*, 20> index{};
+    index.fill(&kFunctions[0]);
+    for (const FunctionInfo& f : kFunctions) index[static_cast<std::size_t>(f.code)] = &f;
+    return index;
+}();
+
 constexpr double kAcotHalfPi = 1.5707963;  // the design's eight-digit constant, not pi/2
 
 }  // namespace
@@ -36,10 +45,7 @@ std::span<const FunctionInfo> functionsStartingWith(char letter) {
 }
 
 const FunctionInfo& functionByCode(std::int32_t code) {
-    for (const FunctionInfo& f : kFunctions) {
-        if (f.code == code) return f;
-    }
-    return kFunctions[0];
+    return code >= 1 && code <= 19 ? *kByCode[static_cast<std::size_t>(code)] : kFunctions[0];
 }
 
 FunctionOutcome applyFunction(std::int32_t code, double a, double b) {

@@ -30,13 +30,13 @@ Text specialValueText(double value) {
 // Decimal digits d[0..count) with value 0.d0d1... x 10^(exponent+1), i.e. d0 is the
 // digit of 10^exponent.
 struct DecimalDigits {
-    std::array<char, 800> digits{};
+    std::array<char, 800> digits;  // filled by whoever makes the digits
     int count = 0;
     int exponent = 0;
 };
 
 DecimalDigits scientificDigits(double magnitude, int precision) {
-    std::array<char, 1100> buffer{};
+    std::array<char, 1100> buffer;
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                          std::chars_format::scientific, precision);
     (void)ec;
@@ -56,9 +56,9 @@ DecimalDigits scientificDigits(double magnitude, int precision) {
 // digits 19 to 25 come out as zeros; then the exact expansion decides.
 DecimalDigits seventeenDigitsHalfUp(double magnitude) {
     DecimalDigits d = scientificDigits(magnitude, 24);
-    const bool maybeTie =
-        d.digits[17] == '5' &&
-        std::all_of(d.digits.begin() + 18, d.digits.begin() + 25, [](char c) { return c == '0'; });
+    const bool maybeTie = d.digits[17] == '5' &&
+                          std::all_of(d.digits.begin() + 18, d.digits.begin() + 25,
+                                      [](char c) { return c == '0'; });
     if (maybeTie) d = scientificDigits(magnitude, 790);
     const bool roundUp = d.digits[17] >= '5';
     d.count = 17;
@@ -75,6 +75,31 @@ DecimalDigits seventeenDigitsHalfUp(double magnitude) {
         }
     }
     return d;
+}
+
+// The shortest text that reads back as a normal double lies within half a unit in the
+// last place of it, at most 11 units of the 17th significant digit. Rounding that text at
+// the 14th digit so gives the display digits, unless its 14th to 17th digits lie within
+// reach of the midpoint 5000, where only the exact expansion can tell.
+bool digitsFromShortest(double magnitude, DecimalDigits& d) {
+    char buffer[40];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    (void)ec;
+    int count = 0;
+    const char* p = buffer;
+    for (; p < end && *p != 'e'; ++p) {
+        if (*p != '.') d.digits[static_cast<std::size_t>(count++)] = *p;
+    }
+    std::fill(d.digits.begin() + count, d.digits.begin() + 17, '0');
+    int tail = 0;  // digits 14 to 17 as a number
+    for (std::size_t i = 13; i < 17; ++i) tail = tail * 10 + (d.digits[i] - '0');
+    if (tail >= 4985 && tail <= 5015) return false;
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, exponent);
+    d.exponent = exponent;
+    d.count = 17;
+    return true;
 }
 
 void roundToThirteen(DecimalDigits& d) {
@@ -152,10 +177,14 @@ constexpr long long kExponentCap = 5201;
 Text numberToText(double value) {
     if (!std::isfinite(value)) return specialValueText(value);
     if (value == 0.0) return "0";
-    Text out;
-    out.reserve(24);
+    Text out;  // at most 20 bytes, so no reserve: short results stay in place
     if (value < 0) out.push_back('-');
-    DecimalDigits d = seventeenDigitsHalfUp(std::fabs(value));
+    DecimalDigits d;
+    const double magnitude = std::fabs(value);
+    // Subnormals carry fewer digits than their shortest text suggests.
+    if (magnitude < std::numeric_limits<double>::min() || !digitsFromShortest(magnitude, d)) {
+        d = seventeenDigitsHalfUp(magnitude);
+    }
     roundToThirteen(d);
     if (d.exponent < -4 || d.exponent >= 13) {
         appendExponentForm(out, d);
