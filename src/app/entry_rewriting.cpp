@@ -8,7 +8,9 @@ namespace {
 
 constexpr TextView kPi{"\xA6\xD0", 2};  // "π" in GBK
 constexpr TextView kPiDigits{"3.141592653589793"};
-constexpr TextView kEDigits{"2.718281828446759"};
+// e to the 16 digits that a double holds (the digits once used here, 2.718281828446759,
+// were wrong from the eleventh on).
+constexpr TextView kEDigits{"2.718281828459045"};
 
 // Rewrites every exponent form "e<sign>NNN": exactly five bytes from the "e" on (fewer at
 // the end) become what `replacementFor(k)` gives for the number in the three bytes after
