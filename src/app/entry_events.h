@@ -1,0 +1,13 @@
+#pragma once
+// The main window's own handlers: window created, entry text changed, entry got focus.
+#include "app/calculator_session.h"
+#include "app/entry_editor.h"
+
+namespace qalcor {
+
+void onMainWindowCreated(CalculatorSession& session);
+// Evaluates the entry afresh and shows the result; selects a malformed "log(".
+void onEntryTextChanged(CalculatorSession& session, EntryEditor& entry, ResultBox& result);
+void onEntryGotFocus(CalculatorSession& session);
+
+}  // namespace qalcor
