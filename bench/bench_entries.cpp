@@ -6,7 +6,8 @@ namespace {
 
 std::string repeated(const std::string& piece, std::size_t length) {
     std::string out;
-    while (out.size() + piece.size() <= length) out += piece;
+    while (out.size() + piece.size() <= length)
+        out += piece;
     return out;
 }
 

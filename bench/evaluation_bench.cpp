@@ -11,6 +11,7 @@
 #include "app/evaluate_entry.h"
 #include "bench_entries.h"
 #include "engine/expression_parse.h"
+#include "hostile_inputs.h"
 
 #ifdef QALCOR_HAVE_MUPARSER
 #include <muParser.h>
@@ -116,16 +117,28 @@ void registerAll() {
         benchmark::RegisterBenchmark(("single/" + e.name).c_str(),
                                      [text](benchmark::State& s) { singleEvaluation(s, text); });
     }
+    // Hostile inputs: each must end within 100 ms.
+    static const auto hostile = [] {
+        std::vector<BenchEntry> out;
+        for (auto& [name, entry] : hostile::entries())
+            out.push_back({name, entry, "", false});
+        return out;
+    }();
+    for (const BenchEntry& e : hostile) {
+        benchmark::RegisterBenchmark(("hostile/" + e.name).c_str(), [&e](benchmark::State& s) {
+            evaluateWhole(s, e);
+        })->Unit(benchmark::kMillisecond);
+    }
     for (const BenchEntry& e : worstCaseEntries()) {
-        benchmark::RegisterBenchmark(("worst/" + e.name).c_str(),
-                                     [&e](benchmark::State& s) { evaluateWhole(s, e); })
-            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("worst/" + e.name).c_str(), [&e](benchmark::State& s) {
+            evaluateWhole(s, e);
+        })->Unit(benchmark::kMillisecond);
     }
 }
 
 // Prints the ratios that the targets are stated in, from the medians (or single runs).
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
@@ -157,10 +170,11 @@ public:
             std::printf("%-12s %12.1f %12.1f %8.3f %12.2f\n", e.name.c_str(), ours, theirs, ratio,
                         single > 0 ? integrate / single : NAN);
         }
-        if (count > 0) std::printf("geometric mean ours/muparser: %.4f\n", std::exp(logSum / count));
+        if (count > 0)
+            std::printf("geometric mean ours/muparser: %.4f\n", std::exp(logSum / count));
     }
 
-private:
+  private:
     double lookup(const std::string& name) const {
         const auto it = times_.find(name);
         return it == times_.end() ? -1 : it->second;

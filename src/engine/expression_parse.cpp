@@ -82,7 +82,8 @@ int ExpressionEvaluator::CheckSyntax() {
         } else if (isOperator(c)) {
             if (i + 1 < text_.size() && isOperator(text_[i + 1])) return 0;
         } else if (isDigit(c) || c == '.') {
-            while (i + 1 < text.size() && (isDigit(text[i + 1]) || text[i + 1] == '.')) ++i;
+            while (i + 1 < text.size() && (isDigit(text[i + 1]) || text[i + 1] == '.'))
+                ++i;
         } else if (c == ',' || c == 'x') {
             // accepted
         } else if (!functionsStartingWith(c).empty()) {
@@ -129,7 +130,8 @@ void ExpressionEvaluator::Compile(XBinding binding) {
         const char c = text[i];
         if (isDigit(c) || c == '.') {
             std::size_t end = i;
-            while (end < text.size() && (isDigit(text[end]) || text[end] == '.')) ++end;
+            while (end < text.size() && (isDigit(text[end]) || text[end] == '.'))
+                ++end;
             tokens.push_back(Token{Token::Number, ParseNumber(text.substr(i, end - i)), 0, 0});
             i = end;
             continue;
@@ -240,7 +242,8 @@ bool ExpressionEvaluator::dependsOnX() const {
 std::int64_t ExpressionEvaluator::evaluationCost() const {
     // Roughly nanoseconds on a current x86 core: a few per stack step, more for a call.
     std::int64_t cost = 8;
-    for (const Token& t : tokens) cost += t.kind == Token::Function ? 12 : 3;
+    for (const Token& t : tokens)
+        cost += t.kind == Token::Function ? 12 : 3;
     return cost;
 }
 

@@ -26,7 +26,8 @@ constexpr FunctionInfo kFunctions[] = {
 constexpr auto kByCode = [] {
     std::array<const FunctionInfo*, 20> index{};
     index.fill(&kFunctions[0]);
-    for (const FunctionInfo& f : kFunctions) index[static_cast<std::size_t>(f.code)] = &f;
+    for (const FunctionInfo& f : kFunctions)
+        index[static_cast<std::size_t>(f.code)] = &f;
     return index;
 }();
 

@@ -13,7 +13,7 @@ template <typename T, std::size_t N>
 class SmallVector {
     static_assert(std::is_trivially_copyable_v<T>);
 
-public:
+  public:
     SmallVector() = default;
     SmallVector(const SmallVector&) = delete;
     SmallVector& operator=(const SmallVector&) = delete;
@@ -48,7 +48,7 @@ public:
         std::copy(first, first + n, data_);
     }
 
-private:
+  private:
     void grow(std::size_t capacity) {
         auto bigger = std::make_unique_for_overwrite<T[]>(capacity);
         std::copy(data_, data_ + size_, bigger.get());

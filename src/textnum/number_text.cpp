@@ -56,9 +56,9 @@ DecimalDigits scientificDigits(double magnitude, int precision) {
 // digits 19 to 25 come out as zeros; then the exact expansion decides.
 DecimalDigits seventeenDigitsHalfUp(double magnitude) {
     DecimalDigits d = scientificDigits(magnitude, 24);
-    const bool maybeTie = d.digits[17] == '5' &&
-                          std::all_of(d.digits.begin() + 18, d.digits.begin() + 25,
-                                      [](char c) { return c == '0'; });
+    const bool maybeTie =
+        d.digits[17] == '5' &&
+        std::all_of(d.digits.begin() + 18, d.digits.begin() + 25, [](char c) { return c == '0'; });
     if (maybeTie) d = scientificDigits(magnitude, 790);
     const bool roundUp = d.digits[17] >= '5';
     d.count = 17;
@@ -93,7 +93,8 @@ bool digitsFromShortest(double magnitude, DecimalDigits& d) {
     }
     std::fill(d.digits.begin() + count, d.digits.begin() + 17, '0');
     int tail = 0;  // digits 14 to 17 as a number
-    for (std::size_t i = 13; i < 17; ++i) tail = tail * 10 + (d.digits[i] - '0');
+    for (std::size_t i = 13; i < 17; ++i)
+        tail = tail * 10 + (d.digits[i] - '0');
     if (tail >= 4985 && tail <= 5015) return false;
     int exponent = 0;
     std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, exponent);

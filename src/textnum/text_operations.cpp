@@ -117,7 +117,8 @@ Text repeatText(int count, TextView text) {
     if (count <= 0 || text.empty()) return result;
     if (text.size() == 1) return Text(static_cast<std::size_t>(count), text[0]);
     result.reserve(static_cast<std::size_t>(count) * text.size());
-    for (int i = 0; i < count; ++i) result.append(text);
+    for (int i = 0; i < count; ++i)
+        result.append(text);
     return result;
 }
 

@@ -10,6 +10,7 @@
 #include <random>
 
 #include "gbk.h"
+#include "number_model.h"
 
 namespace qalcor {
 namespace {
@@ -75,60 +76,6 @@ TEST(NumberToText, TwoStepRounding) {
     EXPECT_EQ(numberToText(-v), "-3.451821130025e-020");
 }
 
-// An independent model: the exact digits from printf, rounded as the display rounds.
-double roundedToThirteenDigits(double v) {
-    char exact[1200];
-    std::snprintf(exact, sizeof exact, "%.800e", std::fabs(v));
-    std::string digits;
-    const char* p = exact;
-    for (; *p != 'e'; ++p) {
-        if (*p != '.') digits += *p;
-    }
-    int exponent = std::atoi(p + 1);
-    auto roundAt = [&](std::size_t keep) {
-        const bool up = digits[keep] >= '5';
-        digits.resize(keep);
-        for (std::size_t i = keep; up && i-- > 0;) {
-            if (digits[i] == '9') {
-                digits[i] = '0';
-                if (i == 0) {
-                    digits.insert(digits.begin(), '1');
-                    digits.pop_back();
-                    ++exponent;
-                }
-            } else {
-                ++digits[i];
-                break;
-            }
-        }
-        digits += std::string(20, '0');
-    };
-    roundAt(17);
-    roundAt(13);
-    const std::string text = digits.substr(0, 13) + "e" + std::to_string(exponent - 12);
-    const double r = std::strtod(text.c_str(), nullptr);
-    return v < 0 ? -r : r;
-}
-
-bool matchesDisplayGrammar(const std::string& t) {
-    std::size_t i = t[0] == '-' ? 1 : 0;
-    const std::size_t start = i;
-    while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])))
-        ++i;
-    if (i == start) return false;
-    if (i < t.size() && t[i] == '.') {
-        const std::size_t f = ++i;
-        while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])))
-            ++i;
-        if (i == f || t[i - 1] == '0') return false;
-    }
-    if (i == t.size()) return true;
-    return t.size() - i == 5 && t[i] == 'e' && (t[i + 1] == '+' || t[i + 1] == '-') &&
-           std::isdigit(static_cast<unsigned char>(t[i + 2])) &&
-           std::isdigit(static_cast<unsigned char>(t[i + 3])) &&
-           std::isdigit(static_cast<unsigned char>(t[i + 4]));
-}
-
 TEST(NumberToText, EveryFiniteDoubleReadsBackRoundedToThirteenDigits) {
     std::mt19937_64 random(20261211);
     for (int i = 0; i < 200000; ++i) {
@@ -137,8 +84,8 @@ TEST(NumberToText, EveryFiniteDoubleReadsBackRoundedToThirteenDigits) {
         if (!std::isfinite(v)) continue;
         const Text text = numberToText(v);
         ASSERT_LE(text.size(), 20u) << text;
-        ASSERT_TRUE(matchesDisplayGrammar(text)) << text;
-        ASSERT_EQ(textToNumber(text), v == 0 ? 0.0 : roundedToThirteenDigits(v)) << text;
+        ASSERT_TRUE(model::matchesDisplayGrammar(text)) << text;
+        ASSERT_EQ(textToNumber(text), v == 0 ? 0.0 : model::roundedToThirteenDigits(v)) << text;
     }
 }
 
@@ -190,6 +137,25 @@ TEST(TextToNumber, FoldsFullWidthForms) {
     EXPECT_EQ(textToNumber(gbk("　７")), 7);  // ideographic space
     EXPECT_EQ(textToNumber("5\xA3"), 5);      // lone lead byte at the end
     EXPECT_EQ(parseDecimalPrefix(gbk("１２")), 0);
+}
+
+// Random texts of digits, points, signs, exponents and full-width forms against strtod.
+TEST(TextToNumber, AgreesWithTheCLibraryModel) {
+    const char* pieces[] = {"1",        "2",        "9",        "0", "00", ".",  "-",
+                            "+",        "e",        "E",        "d", " ",  "5",  "7",
+                            "\xA3\xB1", "\xA3\xAE", "\xA1\xA1", "x", "30", "e-", "e+3"};
+    std::mt19937 random(11);
+    for (int i = 0; i < 100000; ++i) {
+        std::string text;
+        const int n = 1 + static_cast<int>(random() % 12);
+        for (int k = 0; k < n; ++k)
+            text += pieces[random() % std::size(pieces)];
+        const auto expected = model::textToNumberModel(text);
+        if (expected) {
+            ASSERT_EQ(textToNumber(text), *expected) << text;
+        }
+        ASSERT_EQ(textToInt(text), model::textToIntModel(text)) << text;
+    }
 }
 
 TEST(TextToInt, WrapsLikeA32BitRegister) {
