@@ -271,6 +271,11 @@ class ExpressionParse {
             constantStatus_ = evaluator_.Evaluate();
             constantValue_ = evaluator_.result;
             constant_ = true;
+            if (constantStatus_ != 0) return false;
+            if (isExactUnitConstant()) {
+                result_ = constantValue_;
+                return true;
+            }
         }
         return Romberg();
     }
@@ -295,6 +300,16 @@ class ExpressionParse {
     }
 
     bool Romberg();
+
+    // Over [0, 1] every trapezoid sum of a constant c is c itself (the compensated sums of
+    // 2^k copies are exact, the panel widths powers of two), so every estimate is c and
+    // the first test converges on c. Zero keeps its sign only through the loop, and huge
+    // values overflow in it, so those take the long way.
+    bool isExactUnitConstant() const {
+        const double c = constantValue_;
+        return upper_ == 1.0 && lower_ == 0.0 && std::isfinite(c) && c != 0.0 &&
+               std::fabs(c) <= 0x1p1000;
+    }
     // Most integrals converge at the first test, so the bound is worked out on demand.
     int levelBound() {
         if (levelBound_ == 0) levelBound_ = rombergLevelBound(evaluator_.evaluationCost());

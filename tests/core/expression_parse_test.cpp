@@ -182,6 +182,25 @@ TEST(Integrate, CompilingOnceIsBitIdentical) {
         "sqrt(x)",
         "1/x",
         "cot(x+1)",
+        // constants, which take a shortcut when compiled once
+        "0",
+        "-0",
+        "0.1",
+        "3.3333",
+        "2/3",
+        "-1/3",
+        ".000000000000000000001",
+        "1/7*1/7*1/7*1/7*1/7*1/7*1/7*1/7",
+        "99999999999999999999999999",
+        "123456789.123456789",
+        "-2.5*4096",
+        "sqrt(2)",
+        "ln(3)",
+        "pow(2,1000)",
+        "pow(2,1001)",
+        "pow(2,-1074)",
+        "pow(10,300)*5",
+        "1-1",
     };
     for (const char* text : texts) {
         const Outcome once = integrate(text, SamplingMode::CompileOnce);
