@@ -41,13 +41,13 @@ const std::vector<BenchEntry>& benchEntries() {
          false},
         {"x", "x", "x", true},
         {"x_square", "x*x", "x*x", true},
-        {"x_sin", "sin(x)", "sin(x)", true},
+        {"x_sin", "sin(x)", "sin(x)", true, false},
         {"x100",
          "(x*x+2.5*x-1.25)/(x+3.5)+sin(x*0.5)*cos(x*0.25)-sqrt(x+16.5)+abs(x-7.75)*(x+9)/(10.5+x)",
          "(x*x+2.5*x-1.25)/(x+3.5)+sin(x*0.5)*cos(x*0.25)-sqrt(x+16.5)+abs(x-7.75)*(x+9)/(10.5+x)",
          true},
-        {"x_slow", "sqrt(x+0.001)", "sqrt(x+0.001)", true},
-        {"x_never", "sqrt(x)", "sqrt(x)", true},
+        {"x_slow", "sqrt(x+0.001)", "sqrt(x+0.001)", true, false},
+        {"x_never", "sqrt(x)", "sqrt(x)", true, false},
     };
     return entries;
 }

@@ -155,23 +155,33 @@ class RatioReporter : public benchmark::ConsoleReporter {
         ConsoleReporter::Finalize();
         std::printf("\n%-12s %12s %12s %8s %12s %8s\n", "entry", "ours ns", "muparser ns", "ratio",
                     "integrate/1", "");
-        double logSum = 0;
-        int count = 0;
+        double logSame = 0, logAll = 0;
+        int same = 0, all = 0;
         for (const BenchEntry& e : benchEntries()) {
             const double ours = lookup("evaluate/" + e.name);
             const double theirs = lookup("muparser/" + e.name);
             const double integrate = lookup("integrate/" + e.name);
             const double single = lookup("single/" + e.name);
+            if (ours < 0) continue;  // filtered out of this run
             const double ratio = theirs > 0 ? ours / theirs : NAN;
             if (theirs > 0) {
-                logSum += std::log(ratio);
-                ++count;
+                logAll += std::log(ratio);
+                ++all;
+                if (e.sameJob) {
+                    logSame += std::log(ratio);
+                    ++same;
+                }
             }
-            std::printf("%-12s %12.1f %12.1f %8.3f %12.2f\n", e.name.c_str(), ours, theirs, ratio,
-                        single > 0 ? integrate / single : NAN);
+            std::printf("%-12s %12.1f %12.1f %8.3f %12.2f %s\n", e.name.c_str(), ours, theirs,
+                        ratio, single > 0 ? integrate / single : NAN,
+                        e.sameJob ? "" : "(more samples)");
         }
-        if (count > 0)
-            std::printf("geometric mean ours/muparser: %.4f\n", std::exp(logSum / count));
+        if (same > 0) {
+            std::printf("geometric mean ours/muparser, same job (17 samples): %.4f\n",
+                        std::exp(logSame / same));
+        }
+        if (all > 0)
+            std::printf("geometric mean ours/muparser, all: %.4f\n", std::exp(logAll / all));
     }
 
   private:

@@ -234,6 +234,104 @@ int ExpressionEvaluator::Evaluate() {
     return 0;
 }
 
+namespace {
+constexpr std::size_t kMaxLanes = 32;
+constexpr std::size_t kLaneStackBudget = std::size_t{1} << 20;  // doubles
+
+// The deepest the value stack gets; a malformed sequence may claim less than it has.
+std::size_t maximumDepth(const SmallVector<Token, 64>& tokens) {
+    std::size_t depth = 0, deepest = 0;
+    for (const Token& t : tokens) {
+        if (t.kind == Token::Number || t.kind == Token::Variable) {
+            deepest = std::max(deepest, ++depth);
+        } else if (t.kind == Token::Function && functionByCode(t.func).arity == 2) {
+            depth = depth > 0 ? depth - 1 : 0;
+        } else if (t.kind == Token::Operator && t.op != '~' && t.op != '#') {
+            depth = depth > 0 ? depth - 1 : 0;
+        }
+    }
+    return std::max<std::size_t>(deepest, 1);
+}
+}  // namespace
+
+std::size_t ExpressionEvaluator::laneCount() {
+    if (lanes_ == 0) {
+        const std::size_t depth = maximumDepth(tokens);
+        lanes_ = std::clamp<std::size_t>(kLaneStackBudget / depth, 1, kMaxLanes);
+        laneStack_.resize(depth * lanes_);
+    }
+    return lanes_;
+}
+
+int ExpressionEvaluator::EvaluateLanes(const double* xs, double* out, std::size_t count) {
+    if (tokens.empty() || tokens.front().op == '#') return -1;
+    const std::size_t lanes = laneCount();
+    double* const base = laneStack_.data();
+    std::size_t depth = 0;
+    auto row = [&](std::size_t level) { return base + level * lanes; };
+    for (const Token& t : tokens) {
+        if (t.kind == Token::Number) {
+            std::fill_n(row(depth++), count, t.value);
+            continue;
+        }
+        if (t.kind == Token::Variable) {
+            std::copy_n(xs, count, row(depth++));
+            continue;
+        }
+        if (t.kind == Token::Function) {
+            const std::size_t arity = static_cast<std::size_t>(functionByCode(t.func).arity);
+            if (depth < arity) return -1;
+            double* a = row(depth - arity);
+            const double* b = arity == 2 ? row(depth - 1) : nullptr;
+            for (std::size_t i = 0; i < count; ++i) {
+                const FunctionOutcome f = applyFunction(t.func, a[i], b ? b[i] : 0.0);
+                if (f.status != 0) return f.status;
+                a[i] = f.value;
+            }
+            depth -= arity - 1;
+            continue;
+        }
+        if (t.op == '#') break;
+        if (t.op == '~') {
+            if (depth == 0) return -1;
+            double* a = row(depth - 1);
+            for (std::size_t i = 0; i < count; ++i)
+                a[i] = -a[i];
+            continue;
+        }
+        if (depth < 2) return -1;
+        double* a = row(depth - 2);
+        const double* b = row(depth - 1);
+        --depth;
+        switch (t.op) {
+            case '+':
+                for (std::size_t i = 0; i < count; ++i)
+                    a[i] = a[i] + b[i];
+                break;
+            case '-':
+                for (std::size_t i = 0; i < count; ++i)
+                    a[i] = a[i] - b[i];
+                break;
+            case '*':
+                for (std::size_t i = 0; i < count; ++i)
+                    a[i] = a[i] * b[i];
+                break;
+            case '/':
+                for (std::size_t i = 0; i < count; ++i) {
+                    if (b[i] == 0 || std::isnan(b[i])) return 1;
+                }
+                for (std::size_t i = 0; i < count; ++i)
+                    a[i] = a[i] / b[i];
+                break;
+            default:
+                return -1;
+        }
+    }
+    if (depth != 1) return -1;
+    std::copy_n(row(0), count, out);
+    return 0;
+}
+
 bool ExpressionEvaluator::dependsOnX() const {
     return std::any_of(tokens.begin(), tokens.end(),
                        [](const Token& t) { return t.kind == Token::Variable; });
@@ -299,6 +397,26 @@ class ExpressionParse {
         return 0.0;
     }
 
+    // The values at n points; false when any of them failed.
+    bool samples(const double* xs, double* fs, std::size_t n) {
+        if (constant_ || mode_ == SamplingMode::CompileEverySample) {
+            for (std::size_t i = 0; i < n; ++i) {
+                fs[i] = ValueAt(xs[i]);
+                if (!ok_) return false;
+            }
+            return true;
+        }
+        for (std::size_t done = 0; done < n;) {
+            const std::size_t batch = std::min(n - done, evaluator_.laneCount());
+            if (evaluator_.EvaluateLanes(xs + done, fs + done, batch) != 0) {
+                ok_ = false;
+                return false;
+            }
+            done += batch;
+        }
+        return true;
+    }
+
     bool Romberg();
 
     // Over [0, 1] every trapezoid sum of a constant c is c itself (the compensated sums of
@@ -340,16 +458,25 @@ bool ExpressionParse::Romberg() {
     if (!ok_) return false;
     double T = (fL + fU) * h * 0.5;
     double Sp = 0, Cp = 0, Rp = 0;
+    double xs[kMaxLanes], fs[kMaxLanes];
     for (int k = 1;; ++k) {
         const double half = h * 0.5;
         CompensatedSum sum;
         double p = L + half;
-        // 2^(k-1) midpoints; the cap only matters where p stops advancing.
+        // 2^(k-1) midpoints, reached by repeated addition and evaluated a batch at a time;
+        // the cap only matters where p stops advancing.
         const std::uint64_t cap = (std::uint64_t{1} << (k - 1)) + 1;
-        for (std::uint64_t i = 0; p < U && i < cap; ++i) {
-            sum.add(ValueAt(p));
-            if (!ok_) return false;
-            p = p + h;
+        std::uint64_t taken = 0;
+        while (p < U && taken < cap) {
+            std::size_t n = 0;
+            while (n < kMaxLanes && p < U && taken < cap) {
+                xs[n++] = p;
+                p = p + h;
+                ++taken;
+            }
+            if (!samples(xs, fs, n)) return false;
+            for (std::size_t i = 0; i < n; ++i)
+                sum.add(fs[i]);
         }
         const double Tn = (sum.total() * h + T) * 0.5;
         const double Sn = Tn + (Tn - T) * 0.3333333333333333;

@@ -29,6 +29,12 @@ class ExpressionEvaluator {
     void Compile(XBinding binding);
     int Evaluate();  // 0 success, -1 malformed, 1 division by zero, 2..8 domain checks
 
+    // Evaluates a sequence compiled with XBinding::Reference at up to laneCount() values of
+    // x at once, each lane exactly as Evaluate would. Returns 0 when every lane succeeded,
+    // else the status of a failed lane.
+    int EvaluateLanes(const double* xs, double* out, std::size_t count);
+    std::size_t laneCount();
+
     double x = 0.0;
     double result = 0.0;
     SmallVector<Token, 64> tokens;  // ends with the terminator
@@ -41,6 +47,8 @@ class ExpressionEvaluator {
     SmallVector<char, 128> text_;
     SmallVector<Token, 32> operatorStack_;
     SmallVector<double, 64> valueStack_;
+    SmallVector<double, 256> laneStack_;  // one row of lanes per stack level
+    std::size_t lanes_ = 0;
 };
 
 // The literal parser of a run of digits and points.
