@@ -54,8 +54,13 @@ const std::vector<BenchEntry>& benchEntries() {
 
 const std::vector<BenchEntry>& worstCaseEntries() {
     static const std::vector<BenchEntry> entries = {
-        {"never_103", nested("sinh(", "sqrt(x)", ")", 103), "", true},
-        {"never_func_103", "sqrt(x)*" + repeated("sinh(x)*", 90) + "1", "", true},
+        // 103 characters that never converge, so they run to the level bound
+        {"never_sinh_103", "sqrt(x)" + repeated("+sinh(x)", 96), "", true},
+        {"never_plus_103", "sqrt(x)" + repeated("+x", 96), "", true},
+        {"never_inner_103", "sqrt(x" + repeated("+x", 96) + ")", "", true},
+        {"never_pow_103", "abs(x-0.3)" + repeated("*pow(x,0.3)", 93), "", true},
+        {"never_mod_103", "sqrt(x)" + repeated("+mod(x,0.3)", 96), "", true},
+        {"never_acos_103", "sqrt(x)" + repeated("+acos(x)", 96), "", true},
         {"exp999_10k", repeated("1e+999", 10000), "", false},
         {"exp999_100", repeated("e+999", 500), "", false},
         {"zeros_10k", "1" + std::string(9999, '0'), "", false},
