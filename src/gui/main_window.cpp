@@ -119,7 +119,6 @@ void MainWindow::openVariableDialog() {
     connect(dialog, &VariableDialog::confirmClicked, this,
             [this, dialog] { editor_.onConfirm(*dialog); });
     connect(dialog, &QDialog::finished, this, [this, dialog] {
-        dialog_ = nullptr;
         setEnabled(true);
         dialog->deleteLater();
     });

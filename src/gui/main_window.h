@@ -28,7 +28,9 @@ class MainWindow : public QWidget, public VariableDialogHost {
 
     void openVariableDialog() override;
     // The open variable dialog, or nullptr.
-    VariableDialog* variableDialog() const { return dialog_; }
+    VariableDialog* variableDialog() const {
+        return dialog_ && dialog_->isVisible() ? dialog_.data() : nullptr;
+    }
     QMenu* contextMenu() const { return contextMenu_; }
 
   signals:
@@ -51,6 +53,7 @@ class MainWindow : public QWidget, public VariableDialogHost {
     Keypad keypad_;
     VariableTable table_;
     VariableEditor editor_;
+    // The last dialog opened, until its deferred deletion (or the window's end) removes it.
     QPointer<VariableDialog> dialog_;
 };
 

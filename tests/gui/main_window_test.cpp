@@ -29,6 +29,8 @@ class MainWindowTest : public QObject {
     void malformedLogarithmIsSelected();
     void freshLogarithmFormIsSelectedAndOverwritten();
     void unencodableCharacterGivesError();
+    void hostilePastes_data();
+    void hostilePastes();
     void helpKeyShowsTheSyntax();
 };
 
@@ -362,6 +364,33 @@ void MainWindowTest::unencodableCharacterGivesError() {
     h.press("4");
     QCOMPARE(h.entryText(), QStringLiteral("1+24"));
     QCOMPARE(h.result()->text(), QStringLiteral("25"));
+}
+
+void MainWindowTest::hostilePastes_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("long sum") << QString("1+").repeated(5000) + "1"
+                              << "5001";
+    QTest::newRow("zero character ends the text") << QString("1+2") + QChar(0) + "9"
+                                                  << "3";
+    QTest::newRow("lone surrogate") << QString("1") + QChar(0xD800) << "Error";
+    QTest::newRow("many line breaks") << QString("1\n").repeated(2000) << "Error";
+    QTest::newRow("many logarithms") << QString("log(").repeated(500) << "Error";
+    QTest::newRow("many variables' names") << QString("var_").repeated(1000) << "Error";
+}
+
+void MainWindowTest::hostilePastes() {
+    QFETCH(QString, pasted);
+    QFETCH(QString, result);
+    WindowHarness h;
+    h.click(h.entry());
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(h.entry(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(h.result()->text(), result);
+    // The keys go on working on whatever is there.
+    h.pressAll({"←", "→", "C", "1"});
+    QCOMPARE(h.entryText(), QStringLiteral("1"));
+    QCOMPARE(h.result()->text(), QStringLiteral("1"));
 }
 
 void MainWindowTest::helpKeyShowsTheSyntax() {
