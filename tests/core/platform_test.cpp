@@ -39,28 +39,43 @@ TEST(RuntimeFailureDeathTest, SlotAboveTheCountShowsTheReportAndExitsWithMinusOn
                 "shown flags=16 caption=ok code=1");
 }
 
-TEST(DisplayCheck, NeedsADisplayOrAnExplicitPlatform) {
+TEST(DisplayCheck, NeedsAReachableDisplayOrAnExplicitPlatform) {
+    // Displays named "up..." answer, every other one does not.
+    const DisplayProbe probe = [](const std::string& name, bool) {
+        return name.rfind("up", 0) == 0;
+    };
     const struct {
         std::map<std::string, std::string> env;
         bool missing;
     } cases[] = {
         {{}, true},
         {{{"DISPLAY", ""}}, true},
-        {{{"DISPLAY", ":0"}}, false},
-        {{{"WAYLAND_DISPLAY", "wayland-0"}}, false},
-        {{{"QT_QPA_PLATFORM", "offscreen"}}, false},
+        {{{"DISPLAY", "up:0"}}, false},
+        {{{"DISPLAY", ":0"}}, true},  // set, but nothing listens
+        {{{"WAYLAND_DISPLAY", "up-wayland"}}, false},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}}, true},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", "up:1"}}, false},
+        {{{"QT_QPA_PLATFORM", "offscreen"}, {"DISPLAY", ":0"}}, false},
     };
     for (const auto& c : cases) {
-        const auto message = missingDisplayMessage([&](const char* name) -> const char* {
-            const auto it = c.env.find(name);
-            return it == c.env.end() ? nullptr : it->second.c_str();
-        });
+        const auto message = missingDisplayMessage(
+            [&](const char* name) -> const char* {
+                const auto it = c.env.find(name);
+                return it == c.env.end() ? nullptr : it->second.c_str();
+            },
+            probe);
         EXPECT_EQ(message.has_value(), c.missing);
         if (message) {
             EXPECT_NE(message->find("QT_QPA_PLATFORM=offscreen"), std::string::npos);
             EXPECT_EQ(message->find('\n'), std::string::npos);
         }
     }
+}
+
+TEST(DisplayCheck, ProbesRealSockets) {
+    EXPECT_FALSE(displayAnswers(":4711", false));
+    EXPECT_FALSE(displayAnswers("no-colon", false));
+    EXPECT_FALSE(displayAnswers("/nonexistent/wayland-socket", true));
 }
 
 }  // namespace
