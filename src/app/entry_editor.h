@@ -1,6 +1,9 @@
 #pragma once
 // What the handlers need of the entry box and the result box. Texts are GBK; offsets are
 // 0-based GBK byte offsets, whatever the widget holds inside.
+#include <optional>
+
+#include "app/entry_rewriting.h"
 #include "textnum/text_operations.h"
 
 namespace qalcor {
@@ -20,6 +23,9 @@ class EntryEditor {
     // Replaces the selection (or inserts at the caret), then leaves the caret after the
     // inserted text; runs the text-changed handler like setText.
     virtual void replaceSelection(TextView text) = 0;
+    // Highlights the bytes of a malformed "log(" apart from the selection, so the caret and
+    // the selection stay where the user left them; nullopt removes the highlight.
+    virtual void markMalformedLogarithm(std::optional<EntrySelection> span) = 0;
 };
 
 class ResultBox {

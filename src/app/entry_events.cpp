@@ -15,9 +15,9 @@ void onEntryTextChanged(CalculatorSession& session, EntryEditor& entry, ResultBo
         evaluateEntry(entry.text(), session.variableStore, session.ans);
     result.setText(evaluation.display);
     session.ans = evaluation.ans;
-    if (evaluation.selection) {
-        entry.setSelection(evaluation.selection->start, evaluation.selection->length);
-    }
+    // Highlighted, never selected: a selection made after every keystroke would be
+    // overwritten by the next one.
+    entry.markMalformedLogarithm(evaluation.selection);
 }
 
 void onEntryGotFocus(CalculatorSession& session) {

@@ -6,7 +6,8 @@
 namespace qalcor {
 
 void onMainWindowCreated(CalculatorSession& session);
-// Evaluates the entry afresh and shows the result; selects a malformed "log(".
+// Evaluates the entry afresh and shows the result; marks a malformed "log(" (or
+// removes the mark).
 void onEntryTextChanged(CalculatorSession& session, EntryEditor& entry, ResultBox& result);
 void onEntryGotFocus(CalculatorSession& session);
 

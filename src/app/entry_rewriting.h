@@ -8,7 +8,7 @@
 
 namespace qalcor {
 
-// Where a malformed "log(" lies: 0-based byte offset and length, for the entry's selection.
+// Where a malformed "log(" lies: 0-based byte offset and length, for the entry's mark.
 struct EntrySelection {
     int start = 0;
     int length = 0;

@@ -12,7 +12,7 @@ struct EntryEvaluation {
     Text display;                             // what the result box shows
     double ans = 0.0;                         // the answer register afterwards
     bool succeeded = false;                   // whether `ans` took a new value
-    std::optional<EntrySelection> selection;  // a malformed "log(" to select in the entry
+    std::optional<EntrySelection> selection;  // a malformed "log(" to mark in the entry
 };
 
 EntryEvaluation evaluateEntry(TextView entry, const VariableStore& store, double ans);

@@ -1,5 +1,6 @@
 #include "entry_editor_adapter.h"
 
+#include <QPalette>
 #include <QTextCursor>
 #include <algorithm>
 
@@ -52,21 +53,24 @@ int EntryEditorAdapter::selectionStart() const {
     return GbkLayout(box_.toPlainText()).byteOffset(cursor.selectionStart());
 }
 
-void EntryEditorAdapter::setSelection(int start, int length) {
+EntryEditorAdapter::ShownRange EntryEditorAdapter::shownRange(int start, int length) const {
     const GbkLayout layout(box_.toPlainText());
     const int size = static_cast<int>(layout.bytes().size());
     const int first = std::clamp(start, 0, size);
     const int last = std::clamp(first + std::max(length, 0), first, size);
     const int shownStart = layout.positionAtOrBefore(first);
-    const int shownEnd = std::max(shownStart, layout.positionAtOrAfter(last));
+    return {first, shownStart, std::max(shownStart, layout.positionAtOrAfter(last))};
+}
 
+void EntryEditorAdapter::setSelection(int start, int length) {
+    const ShownRange shown = shownRange(start, length);
     QTextCursor cursor = box_.textCursor();
-    cursor.setPosition(shownStart);
-    cursor.setPosition(shownEnd, QTextCursor::KeepAnchor);
+    cursor.setPosition(shown.start);
+    cursor.setPosition(shown.end, QTextCursor::KeepAnchor);
     selecting_ = true;
     box_.setTextCursor(cursor);
     selecting_ = false;
-    remembered_ = RememberedSelection{first, shownStart, shownEnd};
+    remembered_ = RememberedSelection{shown.byteStart, shown.start, shown.end};
 }
 
 void EntryEditorAdapter::replaceSelection(TextView text) {
@@ -76,6 +80,26 @@ void EntryEditorAdapter::replaceSelection(TextView text) {
         cursor.insertText(inserted);
         box_.setTextCursor(cursor);
     });
+}
+
+void EntryEditorAdapter::markMalformedLogarithm(std::optional<EntrySelection> span) {
+    QList<QTextEdit::ExtraSelection> marks;
+    QString description;
+    if (span) {
+        const ShownRange shown = shownRange(span->start, span->length);
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(box_.document());
+        mark.cursor.setPosition(shown.start);
+        mark.cursor.setPosition(shown.end, QTextCursor::KeepAnchor);
+        const QPalette pal = box_.palette();
+        mark.format.setBackground(pal.brush(QPalette::Highlight));
+        mark.format.setForeground(pal.brush(QPalette::HighlightedText));
+        marks.append(mark);
+        // The highlight is only seen; this tells a screen reader about it too.
+        description = QStringLiteral("malformed log( at offset %1").arg(shown.byteStart);
+    }
+    box_.setExtraSelections(marks);
+    if (box_.accessibleDescription() != description) box_.setAccessibleDescription(description);
 }
 
 }  // namespace qalcor

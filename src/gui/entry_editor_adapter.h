@@ -5,6 +5,9 @@
 // the LF of a line break) is shown widened to whole characters. The exact byte start is
 // remembered while the widget's selection stays as it was set, so the caret keys still
 // step one byte at a time: a double-byte character stays selected for two presses.
+//
+// A malformed "log(" is marked with an extra selection drawn in the selection's colours,
+// widened the same way, while the real selection and the caret stay untouched.
 #include <functional>
 #include <optional>
 
@@ -23,6 +26,7 @@ class EntryEditorAdapter : public EntryEditor {
     int selectionStart() const override;
     void setSelection(int start, int length) override;
     void replaceSelection(TextView text) override;
+    void markMalformedLogarithm(std::optional<EntrySelection> span) override;
 
   private:
     struct RememberedSelection {
@@ -30,6 +34,12 @@ class EntryEditorAdapter : public EntryEditor {
         int shownStart;
         int shownEnd;
     };
+    struct ShownRange {
+        int byteStart;  // `start` clipped to the text
+        int start;      // character positions covering the bytes
+        int end;
+    };
+    ShownRange shownRange(int start, int length) const;
     void textChangedInWidget();
     void changeText(const std::function<void()>& change);
 

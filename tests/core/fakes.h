@@ -2,6 +2,7 @@
 // Recording stand-ins for the widgets, so the handlers can be driven without a window.
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "app/entry_editor.h"
@@ -31,12 +32,14 @@ class FakeEntry : public EntryEditor {
         length_ = 0;
         changed();
     }
+    void markMalformedLogarithm(std::optional<EntrySelection> span) override { mark = span; }
     int selectionLength() const { return length_; }
     // Typing in the box: the text changes without going through the handlers.
     void type(TextView text) { replaceSelection(text); }
 
     std::function<void()> onChanged;
     int changes = 0;
+    std::optional<EntrySelection> mark;  // the highlighted malformed "log(", if any
 
   private:
     void changed() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -99,9 +100,12 @@ TEST_F(KeypadTest, EachTextKeyInsertsOrStartsItsFreshForm) {
         entry.type("7");
         press(c.caption);
         EXPECT_EQ(entry.text(), c.continued) << c.caption;
-        // "7log(" is a malformed logarithm, whose evaluation selects the "log(".
-        const int caret = c.continued == "7log(" ? 1 : static_cast<int>(c.continued.size());
-        EXPECT_EQ(entry.selectionStart(), caret) << c.caption;
+        EXPECT_EQ(entry.selectionStart(), static_cast<int>(c.continued.size())) << c.caption;
+        EXPECT_EQ(entry.selectionLength(), 0) << c.caption;
+        // "7log(" and "log(ANS," are malformed logarithms: the "log(" is marked, not selected.
+        const bool logKey = std::string_view(c.caption) == "log";
+        EXPECT_EQ(entry.mark, logKey ? std::optional(EntrySelection{1, 4}) : std::nullopt)
+            << c.caption;
 
         press("C");
         const int changesBefore = entry.changes;
@@ -110,6 +114,8 @@ TEST_F(KeypadTest, EachTextKeyInsertsOrStartsItsFreshForm) {
         EXPECT_EQ(session.freshEntry, 0) << c.caption;
         // The emptied entry and the new text are each evaluated.
         EXPECT_EQ(entry.changes - changesBefore, 2) << c.caption;
+        EXPECT_EQ(entry.mark, logKey ? std::optional(EntrySelection{0, 4}) : std::nullopt)
+            << c.caption;
     }
 }
 
@@ -119,6 +125,7 @@ TEST_F(KeypadTest, SequencesShowLiveResultsAndCarryTheAnswer) {
         std::string entry;
         const char* shown;
         int fresh;
+        std::optional<EntrySelection> mark = std::nullopt;
     };
     const struct {
         const char* name;
@@ -151,6 +158,22 @@ TEST_F(KeypadTest, SequencesShowLiveResultsAndCarryTheAnswer) {
           {",", "sq(4,", "Error", 0},
           {"2", "sq(4,2", "Error", 0},
           {")", "sq(4,2)", "Error", 0}}},
+        // The marked "log(" stays in place while the keys go on after it.
+        {"log key after clear, then a digit",
+         {{"2", "2", "2", 0},
+          {"C", "", "0", 1},
+          {"log", "log(ANS,", "Error", 0, EntrySelection{0, 4}},
+          {"2", "log(ANS,2", "Error", 0, EntrySelection{0, 4}},
+          {")", "log(ANS,2)", "1", 0}}},
+        {"logarithm keyed in after a sum",
+         {{"2", "2", "2", 0},
+          {"＋", "2+", "Error", 0},
+          {"log", "2+log(", "Error", 0, EntrySelection{2, 4}},
+          {"2", "2+log(2", "Error", 0, EntrySelection{2, 4}},
+          {",", "2+log(2,", "Error", 0, EntrySelection{2, 4}},
+          {"8", "2+log(2,8", "Error", 0, EntrySelection{2, 4}},
+          {")", "2+log(2,8)", "5", 0},
+          {"＋", "2+log(2,8)+", "Error", 0}}},
     };
     for (const auto& scenario : scenarios) {
         CalculatorSession fresh;
@@ -163,6 +186,11 @@ TEST_F(KeypadTest, SequencesShowLiveResultsAndCarryTheAnswer) {
             EXPECT_EQ(entry.text(), step.entry) << scenario.name << " / " << step.key;
             EXPECT_EQ(result.shown, step.shown) << scenario.name << " / " << step.key;
             EXPECT_EQ(session.freshEntry, step.fresh) << scenario.name << " / " << step.key;
+            EXPECT_EQ(entry.mark, step.mark) << scenario.name << " / " << step.key;
+            // Whatever the evaluation found, the caret stays after the inserted text.
+            EXPECT_EQ(entry.selectionStart(), static_cast<int>(step.entry.size()))
+                << scenario.name << " / " << step.key;
+            EXPECT_EQ(entry.selectionLength(), 0) << scenario.name << " / " << step.key;
         }
     }
 }
@@ -272,7 +300,7 @@ TEST_F(KeypadTest, HelpShowsTheSyntaxAndTouchesNothing) {
     EXPECT_EQ(session.freshEntry, 1);
 }
 
-TEST_F(KeypadTest, MalformedLogarithmIsSelectedAndLeavesTheAnswer) {
+TEST_F(KeypadTest, MalformedLogarithmIsMarkedAndLeavesTheAnswer) {
     const struct {
         double ans;
         std::string typed;
@@ -280,7 +308,7 @@ TEST_F(KeypadTest, MalformedLogarithmIsSelectedAndLeavesTheAnswer) {
     } cases[] = {
         {5.0, "1+log(2", 2},
         {5.0, "log(2)", 0},
-        // "ANS" becomes "12.5", one byte longer: the selection lands one byte later.
+        // "ANS" becomes "12.5", one byte longer: the mark lands one byte later.
         {12.5, "ANS+log(2", 5},
     };
     for (const auto& c : cases) {
@@ -289,8 +317,9 @@ TEST_F(KeypadTest, MalformedLogarithmIsSelectedAndLeavesTheAnswer) {
         entry.type(c.typed);
         EXPECT_EQ(result.shown, "Error") << c.typed;
         EXPECT_EQ(session.ans, c.ans) << c.typed;
-        EXPECT_EQ(entry.selectionStart(), c.start) << c.typed;
-        EXPECT_EQ(entry.selectionLength(), 4) << c.typed;
+        EXPECT_EQ(entry.mark, (EntrySelection{c.start, 4})) << c.typed;
+        EXPECT_EQ(entry.selectionStart(), static_cast<int>(c.typed.size())) << c.typed;
+        EXPECT_EQ(entry.selectionLength(), 0) << c.typed;
     }
 }
 

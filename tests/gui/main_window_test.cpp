@@ -25,9 +25,9 @@ class MainWindowTest : public QObject {
     void focusEndsTheFreshState();
     void everyChangeEvaluatesOnce_data();
     void everyChangeEvaluatesOnce();
-    void malformedLogarithmIsSelected_data();
-    void malformedLogarithmIsSelected();
-    void freshLogarithmFormIsSelectedAndOverwritten();
+    void malformedLogarithmIsMarked_data();
+    void malformedLogarithmIsMarked();
+    void freshLogarithmFormIsMarkedAndKept();
     void unencodableCharacterGivesError();
     void hostilePastes_data();
     void hostilePastes();
@@ -306,45 +306,95 @@ void MainWindowTest::everyChangeEvaluatesOnce() {
     QCOMPARE(h.result()->text(), resultAfter);
 }
 
-void MainWindowTest::malformedLogarithmIsSelected_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("selected");
-    QTest::newRow("one argument") << "1+log(2"
-                                  << "log(";
-    QTest::newRow("no closing bracket") << "log(2,8"
-                                        << "log(";
-    QTest::newRow("after pi") << "π+log(2"
-                              << "log(";
-    // "ANS" is substituted by "0", two bytes shorter: the selection starts inside π and
-    // is widened to the whole character.
-    QTest::newRow("shifted into pi") << "ANS+π+log(2"
-                                     << "π+lo";
-    QTest::newRow("shifted before it") << "ANS+log(2"
-                                       << "S+lo";
+void MainWindowTest::malformedLogarithmIsMarked_data() {
+    QTest::addColumn<QString>("pasted");  // put in at once, before the keys
+    QTest::addColumn<QString>("keyed");   // then typed key by key
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("marked");
+    QTest::addColumn<int>("offset");  // the marked byte offset
+    QTest::newRow("one argument") << ""
+                                  << "1+log(2"
+                                  << "Error"
+                                  << "log(" << 2;
+    QTest::newRow("no closing bracket") << ""
+                                        << "log(2,8"
+                                        << "Error"
+                                        << "log(" << 0;
+    QTest::newRow("after pi") << ""
+                              << "π+log(2"
+                              << "Error"
+                              << "log(" << 3;
+    // Pasted, so that ANS stays 0: "ANS" is substituted by "0", two bytes shorter, and the
+    // mark starts inside π and is widened to the whole character.
+    QTest::newRow("shifted into pi") << "ANS+π+log("
+                                     << "2"
+                                     << "Error"
+                                     << "π+lo" << 5;
+    QTest::newRow("shifted before it") << "ANS+log("
+                                       << "2"
+                                       << "Error"
+                                       << "S+lo" << 2;
+    // Marked while it was typed; the mark goes once the text is fixed or fails otherwise.
+    QTest::newRow("typed in full") << ""
+                                   << "log(2,8)"
+                                   << "3"
+                                   << "" << -1;
+    QTest::newRow("fixed after a sum") << ""
+                                       << "2+log(2,8)"
+                                       << "5"
+                                       << "" << -1;
+    QTest::newRow("closed, but another error") << ""
+                                               << "log(2,8+)"
+                                               << "Error"
+                                               << "" << -1;
 }
 
-void MainWindowTest::malformedLogarithmIsSelected() {
-    QFETCH(QString, typed);
-    QFETCH(QString, selected);
+void MainWindowTest::malformedLogarithmIsMarked() {
+    QFETCH(QString, pasted);
+    QFETCH(QString, keyed);
+    QFETCH(QString, result);
+    QFETCH(QString, marked);
+    QFETCH(int, offset);
     WindowHarness h;
     h.click(h.entry());
-    // Pasted in one piece: typed key by key, the "log(" selected after "(" would be
-    // overwritten by the next key.
-    QGuiApplication::clipboard()->setText(typed);
-    QTest::keyClick(h.entry(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(h.result()->text(), QStringLiteral("Error"));
-    QCOMPARE(h.selectedText(), selected);
-    QCOMPARE(h.entryText(), typed);
-    QCOMPARE(h.session.ans, 0.0);
+    if (!pasted.isEmpty()) {
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(h.entry(), Qt::Key_V, Qt::ControlModifier);
+    }
+    // Key by key: each keystroke lands after the last, whatever the evaluation marked.
+    typeText(h.entry(), keyed.chopped(1));
+    const double ansBefore = h.session.ans;
+    typeText(h.entry(), keyed.right(1));
+    const QString text = pasted + keyed;
+    QCOMPARE(h.entryText(), text);
+    QCOMPARE(h.result()->text(), result);
+    QCOMPARE(h.markedText(), marked);
+    QCOMPARE(h.selectedText(), QString());
+    QCOMPARE(h.entry()->textCursor().position(), text.size());
+    QCOMPARE(h.entry()->accessibleDescription(),
+             offset < 0 ? QString() : QStringLiteral("malformed log( at offset %1").arg(offset));
+    if (!marked.isEmpty()) {
+        // Drawn like a selection, and the answer is left as it was.
+        const QTextCharFormat format = h.entry()->extraSelections().first().format;
+        QCOMPARE(format.background(), h.entry()->palette().brush(QPalette::Highlight));
+        QCOMPARE(format.foreground(), h.entry()->palette().brush(QPalette::HighlightedText));
+        QCOMPARE(h.session.ans, ansBefore);
+    }
 }
 
-void MainWindowTest::freshLogarithmFormIsSelectedAndOverwritten() {
+void MainWindowTest::freshLogarithmFormIsMarkedAndKept() {
     WindowHarness h;
-    h.pressAll({"8", "C", "log"});
+    h.pressAll({"2", "C", "log"});
     QCOMPARE(h.entryText(), QStringLiteral("log(ANS,"));
-    QCOMPARE(h.selectedText(), QStringLiteral("log("));
+    QCOMPARE(h.markedText(), QStringLiteral("log("));
+    QCOMPARE(h.selectedText(), QString());
     h.press("2");
-    QCOMPARE(h.entryText(), QStringLiteral("2ANS,"));
+    QCOMPARE(h.entryText(), QStringLiteral("log(ANS,2"));
+    QCOMPARE(h.markedText(), QStringLiteral("log("));
+    h.press(")");
+    QCOMPARE(h.entryText(), QStringLiteral("log(ANS,2)"));
+    QCOMPARE(h.result()->text(), QStringLiteral("1"));
+    QCOMPARE(h.markedText(), QString());
 }
 
 void MainWindowTest::unencodableCharacterGivesError() {

@@ -76,6 +76,11 @@ class WindowHarness {
     }
     QString entryText() const { return entry()->toPlainText(); }
     QString selectedText() const { return entry()->textCursor().selectedText(); }
+    // The text under the entry's highlight of a malformed "log(", empty without one.
+    QString markedText() const {
+        const QList<QTextEdit::ExtraSelection> marks = entry()->extraSelections();
+        return marks.isEmpty() ? QString() : marks.first().cursor.selectedText();
+    }
 
     RecordingMessages messages;
     CalculatorSession session;
