@@ -45,6 +45,13 @@ const std::vector<BenchEntry>& benchEntries() {
         {"x100",
          "(x*x+2.5*x-1.25)/(x+3.5)+sin(x*0.5)*cos(x*0.25)-sqrt(x+16.5)+abs(x-7.75)*(x+9)/(10.5+x)",
          "(x*x+2.5*x-1.25)/(x+3.5)+sin(x*0.5)*cos(x*0.25)-sqrt(x+16.5)+abs(x-7.75)*(x+9)/(10.5+x)",
+         true, false},
+        // a polynomial, which the first convergence test already accepts
+        {"x100poly",
+         "(x*x+2.5*x-1.25)*(x+3.5)-(x*x*x-0.5*x)*(2.25*x+1.5)+x*x*x*x*0.125-(x+16.5)*(x-7.75)*(x+9)"
+         "/10.5",
+         "(x*x+2.5*x-1.25)*(x+3.5)-(x*x*x-0.5*x)*(2.25*x+1.5)+x*x*x*x*0.125-(x+16.5)*(x-7.75)*(x+9)"
+         "/10.5",
          true},
         {"x_slow", "sqrt(x+0.001)", "sqrt(x+0.001)", true, false},
         {"x_never", "sqrt(x)", "sqrt(x)", true, false},

@@ -355,6 +355,18 @@ constexpr std::int64_t kIntegrationBudget = std::int64_t{1} << 23;
 constexpr int kFirstConvergenceLevel = 4;
 constexpr int kHighestLevel = 40;
 
+// Calls visit(p) for each midpoint of level k's panels of width h, reached by repeated
+// addition from L + h/2 as the classic loop does, until visit returns false. There are
+// 2^(k-1) of them; the cap only matters where p stops advancing.
+template <typename Visit>
+void forEachMidpoint(double L, double U, double h, int k, Visit visit) {
+    const std::uint64_t cap = (std::uint64_t{1} << (k - 1)) + 1;
+    std::uint64_t taken = 0;
+    for (double p = L + h * 0.5; p < U && taken < cap; p = p + h, ++taken) {
+        if (!visit(p)) return;
+    }
+}
+
 class ExpressionParse {
   public:
     ExpressionParse(std::string_view text, double upper, double lower, double tolerance,
@@ -383,6 +395,7 @@ class ExpressionParse {
   private:
     // The expression's value at x; a failed sample clears `ok_` and counts as 0.
     double ValueAt(double x) {
+        if (double f; prefetched(x, f)) return f;
         int status;
         if (constant_) {
             status = constantStatus_;
@@ -398,8 +411,45 @@ class ExpressionParse {
         return 0.0;
     }
 
+    // The first convergence test always needs the end points and the midpoints of levels 1
+    // to 4, 17 samples: they are evaluated together, in one batch. False when one failed.
+    bool prefetch() {
+        if (constant_ || mode_ == SamplingMode::CompileEverySample) return true;
+        const double U = upper_, L = lower_;
+        prefetchedX_[0] = U;
+        prefetchedX_[1] = L;
+        prefetchedCount_ = 2;
+        double h = U - L;
+        for (int k = 1; k <= kFirstConvergenceLevel; ++k, h = h * 0.5) {
+            forEachMidpoint(L, U, h, k, [&](double p) {
+                prefetchedX_[prefetchedCount_++] = p;
+                return prefetchedCount_ < kPrefetched;
+            });
+        }
+        if (evaluator_.EvaluateLanes(prefetchedX_, prefetchedF_, prefetchedCount_) == 0)
+            return true;
+        ok_ = false;
+        return false;
+    }
+    // Serves a sample from the prefetched ones while the sequence matches them.
+    bool prefetched(double x, double& f) {
+        if (used_ >= prefetchedCount_ || !(prefetchedX_[used_] == x)) {
+            prefetchedCount_ = 0;
+            return false;
+        }
+        f = prefetchedF_[used_++];
+        return true;
+    }
+
     // The values at n points; false when any of them failed.
     bool samples(const double* xs, double* fs, std::size_t n) {
+        std::size_t done = 0;
+        while (done < n && prefetched(xs[done], fs[done]))
+            ++done;
+        if (done == n) return true;
+        xs += done;
+        fs += done;
+        n -= done;
         if (constant_ || mode_ == SamplingMode::CompileEverySample) {
             for (std::size_t i = 0; i < n; ++i) {
                 fs[i] = ValueAt(xs[i]);
@@ -445,6 +495,11 @@ class ExpressionParse {
     double constantValue_ = 0.0;
     int levelBound_ = 0;
     double result_ = 0.0;
+    static constexpr std::size_t kPrefetched = 17;
+    double prefetchedX_[kPrefetched];
+    double prefetchedF_[kPrefetched];
+    std::size_t prefetchedCount_ = 0;
+    std::size_t used_ = 0;
 };
 
 // Trapezoid sums refined level by level, extrapolated to Simpson (S), Boole (C) and
@@ -453,6 +508,7 @@ class ExpressionParse {
 bool ExpressionParse::Romberg() {
     const double U = upper_, L = lower_, tol = tolerance_;
     double h = U - L;
+    if (!prefetch()) return false;
     const double fU = ValueAt(U);
     if (!ok_) return false;
     const double fL = ValueAt(L);
@@ -463,22 +519,20 @@ bool ExpressionParse::Romberg() {
     for (int k = 1;; ++k) {
         const double half = h * 0.5;
         CompensatedSum sum;
-        double p = L + half;
-        // 2^(k-1) midpoints, reached by repeated addition and evaluated a batch at a time;
-        // the cap only matters where p stops advancing.
-        const std::uint64_t cap = (std::uint64_t{1} << (k - 1)) + 1;
-        std::uint64_t taken = 0;
-        while (p < U && taken < cap) {
-            std::size_t n = 0;
-            while (n < kMaxLanes && p < U && taken < cap) {
-                xs[n++] = p;
-                p = p + h;
-                ++taken;
-            }
+        std::size_t n = 0;
+        auto flush = [&] {
             if (!samples(xs, fs, n)) return false;
             for (std::size_t i = 0; i < n; ++i)
                 sum.add(fs[i]);
-        }
+            n = 0;
+            return true;
+        };
+        bool fine = true;
+        forEachMidpoint(L, U, h, k, [&](double p) {
+            xs[n++] = p;
+            return n < kMaxLanes || (fine = flush());
+        });
+        if (!fine || !flush()) return false;
         const double Tn = (sum.total() * h + T) * 0.5;
         const double Sn = Tn + (Tn - T) * 0.3333333333333333;
         if (k >= 2) {
