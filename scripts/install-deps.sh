@@ -8,7 +8,7 @@ packages=(g++ cmake ninja-build pkg-config libgtest-dev
           qt6-base-dev libgl-dev qt6-qpa-plugins fonts-noto-cjk fontconfig)
 if [[ "$profile" == test ]]; then
     packages+=(libbenchmark-dev libmuparser-dev clang-14 libfuzzer-14-dev libclang-rt-14-dev
-               llvm-14 python3)
+               llvm-14)
 fi
 
 missing=()
