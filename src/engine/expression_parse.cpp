@@ -45,22 +45,37 @@ int MatchName(std::string_view text, std::size_t& position, std::string_view nam
 
 // literal := { digit | '.' } ; every point divides what came before by ten once more
 double ParseNumber(std::string_view literal) {
+    // Before the first point each digit is added and the sum multiplied by ten, which the
+    // point or the end undoes by a tenth. The last multiplication is held back until then:
+    // where it alone would overflow, the pair is skipped, so a literal up to the largest
+    // double reads as it would in wider arithmetic instead of as infinity.
     double value = 0.0;
+    double held = 0.0;  // the sum before its multiplication by ten
+    bool holding = false;
+    auto release = [&] {
+        const double times10 = held * 10;
+        holding = false;
+        return std::isinf(times10) ? held : times10 * 0.1;
+    };
     double scale = 0.1;
     bool pointSeen = false;
     for (char c : literal) {
         if (c == '.') {
-            value = value * 0.1;
+            value = holding ? release() : value * 0.1;
             pointSeen = true;
         } else if (!pointSeen) {
-            value = (value + (c - '0')) * 10;
-            if (std::isinf(value)) return value;  // nothing later brings it back
+            if (holding) {
+                value = held * 10;
+                if (std::isinf(value)) return value;  // another digit follows: truly too large
+            }
+            held = value + (c - '0');
+            holding = true;
         } else {
             value = value + (c - '0') * scale;
             scale = scale * 0.1;
         }
     }
-    if (!pointSeen) value = value * 0.1;
+    if (!pointSeen) value = holding ? release() : value * 0.1;
     return value;
 }
 
@@ -472,12 +487,13 @@ class ExpressionParse {
 
     // Over [0, 1] every trapezoid sum of a constant c is c itself (the compensated sums of
     // 2^k copies are exact, the panel widths powers of two), so every estimate is c and
-    // the first test converges on c. Zero keeps its sign only through the loop, and huge
-    // values overflow in it, so those take the long way.
+    // the first test converges on c. Zero keeps its sign only through the loop, so it
+    // takes the long way. Constants beyond about 2e307 would overflow in the loop's sums
+    // and come out as NaN; in the wider arithmetic the loop was designed for they come
+    // back as themselves, as they do here.
     bool isExactUnitConstant() const {
         const double c = constantValue_;
-        return upper_ == 1.0 && lower_ == 0.0 && std::isfinite(c) && c != 0.0 &&
-               std::fabs(c) <= 0x1p1000;
+        return upper_ == 1.0 && lower_ == 0.0 && std::isfinite(c) && c != 0.0;
     }
     // Most integrals converge at the first test, so the bound is worked out on demand.
     int levelBound() {

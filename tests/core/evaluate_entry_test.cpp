@@ -96,6 +96,18 @@ TEST_F(EvaluateEntry, Variables) {
     EXPECT_EQ(show("var_r"), "Error");
 }
 
+// Numbers near the top of the double range read back through their 309-digit expansion
+// and come out as themselves, not as infinity or NaN.
+TEST_F(EvaluateEntry, LargestNumbersSurviveTheirExpansion) {
+    ans = 1e308;
+    EXPECT_EQ(show("ANS"), "1e+308");
+    EXPECT_EQ(show("1.797693134862e+308"), "1.797693134862e+308");
+    EXPECT_EQ(show("-ANS"), "-1.797693134862e+308");
+    add("big", 1.5e308);
+    EXPECT_EQ(show("var_big"), "1.5e+308");
+    EXPECT_EQ(show("var_big*10"), "-1.#IND");  // infinity minus infinity in the sums
+}
+
 TEST_F(EvaluateEntry, ZeroByteEndsTheEntry) {
     EXPECT_EQ(show(std::string("12\0+", 4)), "12");
 }

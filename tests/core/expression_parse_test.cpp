@@ -121,6 +121,12 @@ TEST(Integrate, ParseNumberIsTheLiteralAlgorithm) {
     EXPECT_EQ(ParseNumber("0.3"), 0.30000000000000004);
     EXPECT_EQ(ParseNumber("3.141592653589793"), 3.141592653589793);
     EXPECT_EQ(ParseNumber("1.2.3"), 0.15);
+    // The last multiplication by ten may not overflow where the literal itself fits.
+    // (Repeated multiplication by ten rounds beyond 1e22, so the last bits may differ.)
+    EXPECT_DOUBLE_EQ(ParseNumber("1" + std::string(308, '0')), 1e308);
+    EXPECT_DOUBLE_EQ(ParseNumber("1" + std::string(308, '0') + ".5"), 1e308);
+    EXPECT_TRUE(std::isinf(ParseNumber("1" + std::string(309, '0'))));
+    EXPECT_TRUE(std::isinf(ParseNumber("2" + std::string(308, '0'))));
 }
 
 // Plain summation left a last-place error in each level's sum that kept large constants
