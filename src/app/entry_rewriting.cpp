@@ -28,6 +28,7 @@ Text expandExponents(TextView text, TextView marker, Replacement replacementFor)
             p += 1;
             continue;
         }
+        if (out.size() > kMaxWorkingText) break;  // the caller sees the size and gives up
         const int k = textToInt(textMid(text, p + 2, 3));
         out.append(text.substr(copied, at - copied));
         out += replacementFor(k);
@@ -97,13 +98,17 @@ RewrittenEntry rewriteEntry(TextView entry, const VariableStore& store, double a
     // Each sub-step runs only where its marker occurs byte for byte: a text without the
     // bytes cannot hold the marker at a character boundary either.
     auto holds = [](const Text& t, TextView marker) { return t.find(marker) != Text::npos; };
+    const RewrittenEntry tooLong{{}, std::nullopt, true};
+    if (entry.size() > kMaxWorkingText) return tooLong;
     RewrittenEntry out{substituteAnswer(substituteVariables(entry, store), ans), std::nullopt};
     if (holds(out.text, "log")) {
         out = expandLogarithms(std::move(out.text));
         if (out.malformedLog) return out;
     }
     if (holds(out.text, "e+")) out.text = expandPositiveExponents(out.text);
+    if (out.text.size() > kMaxWorkingText) return tooLong;
     if (holds(out.text, "e-")) out.text = expandNegativeExponents(out.text);
+    if (out.text.size() > kMaxWorkingText) return tooLong;
     // Replacing the one-byte "e" also drops a lone lead byte at the end of the text.
     const bool loneLeadAtEnd =
         !out.text.empty() && isLeadByte(static_cast<unsigned char>(out.text.back()));

@@ -18,7 +18,13 @@ struct EntrySelection {
 struct RewrittenEntry {
     Text text;                                   // valid when there is no malformed logarithm
     std::optional<EntrySelection> malformedLog;  // set when the rewriting gave up
+    bool tooLong = false;  // the text outgrew kMaxWorkingText: the entry shows "Error"
 };
+
+// The longest working text evaluated. Exponent forms grow 200-fold ("e+999" becomes a
+// thousand digits), so a pasted text could otherwise ask for gigabytes; no expression that
+// a person means is anywhere near this long.
+inline constexpr std::size_t kMaxWorkingText = std::size_t{4} << 20;
 
 RewrittenEntry rewriteEntry(TextView entry, const VariableStore& store, double ans);
 

@@ -441,10 +441,16 @@ class ExpressionParse {
                 return prefetchedCount_ < kPrefetched;
             });
         }
-        if (evaluator_.EvaluateLanes(prefetchedX_, prefetchedF_, prefetchedCount_) == 0)
-            return true;
-        ok_ = false;
-        return false;
+        // A deep value stack leaves room for fewer lanes than there are samples.
+        for (std::size_t done = 0; done < prefetchedCount_;) {
+            const std::size_t batch = std::min(prefetchedCount_ - done, evaluator_.laneCount());
+            if (evaluator_.EvaluateLanes(prefetchedX_ + done, prefetchedF_ + done, batch) != 0) {
+                ok_ = false;
+                return false;
+            }
+            done += batch;
+        }
+        return true;
     }
     // Serves a sample from the prefetched ones while the sequence matches them.
     bool prefetched(double x, double& f) {

@@ -73,15 +73,34 @@ void VariableList::deleteRow(int index) {
     delete takeTopLevelItem(index);
 }
 
+namespace {
+// The same click moved left into the last column when it fell right of the columns, so
+// that a click anywhere in a row is a click on that row.
+QMouseEvent intoColumns(const QMouseEvent& event, int columnsWidth) {
+    QPointF at = event.position();
+    if (at.x() >= columnsWidth) at.setX(columnsWidth - 1);
+    return QMouseEvent(event.type(), at, event.scenePosition(), event.globalPosition(),
+                       event.button(), event.buttons(), event.modifiers());
+}
+}  // namespace
+
 void VariableList::mousePressEvent(QMouseEvent* event) {
-    QTreeWidget::mousePressEvent(event);
-    if (itemAt(event->position().toPoint()) == nullptr) clearSelection();
+    QMouseEvent moved = intoColumns(*event, header()->length());
+    QTreeWidget::mousePressEvent(&moved);
+    // Below the rows a click leaves none selected.
+    if (itemAt(moved.position().toPoint()) == nullptr) clearSelection();
     if (event->button() == Qt::RightButton) emit rightClicked(event->globalPosition().toPoint());
+}
+
+void VariableList::mouseReleaseEvent(QMouseEvent* event) {
+    QMouseEvent moved = intoColumns(*event, header()->length());
+    QTreeWidget::mouseReleaseEvent(&moved);
 }
 
 void VariableList::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit doubleClicked();
-    QTreeWidget::mouseDoubleClickEvent(event);
+    QMouseEvent moved = intoColumns(*event, header()->length());
+    QTreeWidget::mouseDoubleClickEvent(&moved);
 }
 
 }  // namespace qalcor

@@ -8,9 +8,10 @@
 
 namespace qalcor {
 
-// Stands for a character that GBK cannot encode: two bytes that no GBK text contains, so
-// the engine rejects it and no name or token ever matches it.
-inline constexpr TextView kUnencodable{"\xFF\xFF", 2};
+// Stands for a character that GBK cannot encode, as the system's own conversion to the
+// code page writes it: "?" reads back as itself, so a name holding such a character keeps
+// one stable form, and the engine rejects it in an expression.
+inline constexpr TextView kUnencodable{"?", 1};
 
 // The GBK form of a widget's text together with the byte offset of every UTF-16 position.
 class GbkLayout {

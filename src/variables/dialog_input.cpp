@@ -15,7 +15,9 @@ bool nameBoxAcceptsTyped(char32_t character) {
 }
 
 bool valueBoxAcceptsTyped(char32_t character) {
-    return character < 32 || isDigit(character) || character == U'-' || character == U'.';
+    // DEL (127) is the text of the Delete key on X11: an editing key, not a character.
+    return character < 32 || character == 127 || isDigit(character) || character == U'-' ||
+           character == U'.';
 }
 
 Text normalisedValueText(TextView text) {

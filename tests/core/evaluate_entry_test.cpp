@@ -108,6 +108,22 @@ TEST_F(EvaluateEntry, LargestNumbersSurviveTheirExpansion) {
     EXPECT_EQ(show("var_big*10"), "-1.#IND");  // infinity minus infinity in the sums
 }
 
+// Exponent forms grow 200-fold; a working text beyond the bound is "Error", not gigabytes.
+TEST_F(EvaluateEntry, WorkingTextsAreBounded) {
+    auto repeat = [](const std::string& piece, int times) {
+        std::string out;
+        for (int i = 0; i < times; ++i)
+            out += piece;
+        return out;
+    };
+    EXPECT_EQ(show(repeat("1e+999", 3000)), "-1.#IND");  // 3 MB of digits: evaluated
+    EXPECT_EQ(show(repeat("1e+999", 5000)), "Error");    // 5 MB: beyond the bound
+    EXPECT_EQ(show(repeat("1e-999", 5000)), "Error");
+    EXPECT_EQ(show(std::string(kMaxWorkingText, '1')), "-1.#IND");  // at the bound: evaluated
+    EXPECT_EQ(show(std::string(kMaxWorkingText + 1, '1')), "Error");
+    EXPECT_EQ(show("1+" + std::string(kMaxWorkingText, '0')), "Error");
+}
+
 TEST_F(EvaluateEntry, ZeroByteEndsTheEntry) {
     EXPECT_EQ(show(std::string("12\0+", 4)), "12");
 }

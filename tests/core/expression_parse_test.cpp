@@ -107,6 +107,16 @@ TEST(Integrate, TextsBeyondTheClassicLimitsAreEvaluated) {
         many += "+1";
     EXPECT_EQ(integrate(many).value, 501);
     EXPECT_EQ(integrate("100000000000000000000").value, 1e20);  // 21-digit literal
+    // A value stack deep enough to leave room for fewer lanes than the first test's 17.
+    std::string deepX;
+    for (int i = 0; i < 70000; ++i)
+        deepX += "1+(";
+    deepX += "x" + std::string(70000, ')');
+    EXPECT_DOUBLE_EQ(integrate(deepX).value, 70000.5);
+    std::string commas;
+    for (int i = 0; i < 70000; ++i)
+        commas += "1,";
+    EXPECT_EQ(integrate(commas + "x").ok, 0);
     std::string deep(200, '(');
     deep += "2" + std::string(200, ')');
     EXPECT_EQ(integrate(deep).value, 2);

@@ -82,6 +82,9 @@ class VariableTableTest : public QObject {
     void nameBoxDiscardsTypedDigitsOnly();
     void valueBoxNumericMode_data();
     void valueBoxNumericMode();
+    void editingKeysWorkInTheValueBox();
+    void clickRightOfTheColumnsSelectsTheRow();
+    void unencodableNamesKeepOneForm();
     void modifyKeepsTheSlot();
     void modifyAndDeleteNeedASelection();
     void closingWithoutConfirmStoresNothing();
@@ -194,6 +197,50 @@ void VariableTableTest::nameBoxDiscardsTypedDigitsOnly() {
     QCOMPARE(dialog->nameBox()->text(), QStringLiteral("ab 半x9"));
     QTest::mouseClick(dialog->confirmButton(), Qt::LeftButton);
     QCOMPARE(rows(h), (QStringList{"ab 半x9=0@1"}));
+}
+
+// On X11 the Delete key carries the text DEL (127); it edits, it is not a typed character.
+void VariableTableTest::editingKeysWorkInTheValueBox() {
+    WindowHarness h;
+    VariableDialog* dialog = open(h, "按钮30");
+    QVERIFY(dialog);
+    ValueBox* box = dialog->valueBox();
+    typeText(box, "123");
+    box->setCursorPosition(0);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(box, &del);
+    QCOMPARE(box->text(), QStringLiteral("23"));
+    box->setCursorPosition(2);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("2"));
+}
+
+void VariableTableTest::clickRightOfTheColumnsSelectsTheRow() {
+    WindowHarness h;
+    add(h, "a", "1");
+    add(h, "b", "2");
+    const int y = rowCenter(h, 1).y();
+    const int x = h.list()->viewport()->width() - 4;  // beyond both 50-pixel columns
+    QVERIFY(x > 100);
+    QTest::mouseClick(h.list()->viewport(), Qt::LeftButton, {}, QPoint(x, y));
+    QCOMPARE(h.list()->selectedRow(), 1);
+    QTest::mouseClick(h.list()->viewport(), Qt::LeftButton, {}, emptyArea(h));
+    QCOMPARE(h.list()->selectedRow(), -1);
+}
+
+// A character GBK cannot encode is stored as "?", so the name reads back the same: the
+// reference inserted from the list evaluates, and a second such name is a duplicate.
+void VariableTableTest::unencodableNamesKeepOneForm() {
+    WindowHarness h;
+    const QString name = QStringLiteral("r") + QString::fromUcs4(U"\U0001F600");
+    add(h, name, "2");
+    QCOMPARE(rows(h), (QStringList{"r?=2@1"}));
+    doubleClick(h, rowCenter(h, 0));
+    QCOMPARE(h.entryText(), QStringLiteral("var_r?"));
+    QCOMPARE(h.result()->text(), QStringLiteral("2"));
+    add(h, QStringLiteral("r") + QString::fromUcs4(U"\U0001F601"), "3");
+    QCOMPARE(h.messages.shown.size(), std::size_t{1});
+    QCOMPARE(h.messages.shown[0].text, QStringLiteral("名称不能重复"));
 }
 
 void VariableTableTest::valueBoxNumericMode_data() {
