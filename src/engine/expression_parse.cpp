@@ -441,10 +441,14 @@ class ExpressionParse {
                 return prefetchedCount_ < kPrefetched;
             });
         }
-        // A deep value stack leaves room for fewer lanes than there are samples.
-        for (std::size_t done = 0; done < prefetchedCount_;) {
-            const std::size_t batch = std::min(prefetchedCount_ - done, evaluator_.laneCount());
-            if (evaluator_.EvaluateLanes(prefetchedX_ + done, prefetchedF_ + done, batch) != 0) {
+        return evaluateInBatches(prefetchedX_, prefetchedF_, prefetchedCount_);
+    }
+    // Evaluates n points a batch of lanes at a time (a deep value stack leaves room for
+    // fewer lanes); false, with `ok_` cleared, when any of them failed.
+    bool evaluateInBatches(const double* xs, double* fs, std::size_t n) {
+        for (std::size_t done = 0; done < n;) {
+            const std::size_t batch = std::min(n - done, evaluator_.laneCount());
+            if (evaluator_.EvaluateLanes(xs + done, fs + done, batch) != 0) {
                 ok_ = false;
                 return false;
             }
@@ -478,15 +482,7 @@ class ExpressionParse {
             }
             return true;
         }
-        for (std::size_t done = 0; done < n;) {
-            const std::size_t batch = std::min(n - done, evaluator_.laneCount());
-            if (evaluator_.EvaluateLanes(xs + done, fs + done, batch) != 0) {
-                ok_ = false;
-                return false;
-            }
-            done += batch;
-        }
-        return true;
+        return evaluateInBatches(xs, fs, n);
     }
 
     bool Romberg();

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "gbk.h"
+#include "hostile_inputs.h"
 
 namespace qalcor {
 namespace {
@@ -110,12 +111,7 @@ TEST_F(EvaluateEntry, LargestNumbersSurviveTheirExpansion) {
 
 // Exponent forms grow 200-fold; a working text beyond the bound is "Error", not gigabytes.
 TEST_F(EvaluateEntry, WorkingTextsAreBounded) {
-    auto repeat = [](const std::string& piece, int times) {
-        std::string out;
-        for (int i = 0; i < times; ++i)
-            out += piece;
-        return out;
-    };
+    using hostile::repeat;
     EXPECT_EQ(show(repeat("1e+999", 3000)), "-1.#IND");  // 3 MB of digits: evaluated
     EXPECT_EQ(show(repeat("1e+999", 5000)), "Error");    // 5 MB: beyond the bound
     EXPECT_EQ(show(repeat("1e-999", 5000)), "Error");
