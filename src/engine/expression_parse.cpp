@@ -410,7 +410,6 @@ class ExpressionParse {
   private:
     // The expression's value at x; a failed sample clears `ok_` and counts as 0.
     double ValueAt(double x) {
-        if (double f; prefetched(x, f)) return f;
         int status;
         if (constant_) {
             status = constantStatus_;
@@ -436,12 +435,16 @@ class ExpressionParse {
         prefetchedCount_ = 2;
         double h = U - L;
         for (int k = 1; k <= kFirstConvergenceLevel; ++k, h = h * 0.5) {
+            levelBegin_[k] = prefetchedCount_;
             forEachMidpoint(L, U, h, k, [&](double p) {
                 prefetchedX_[prefetchedCount_++] = p;
-                return prefetchedCount_ < kPrefetched;
+                return true;
             });
         }
-        return evaluateInBatches(prefetchedX_, prefetchedF_, prefetchedCount_);
+        levelBegin_[kFirstConvergenceLevel + 1] = prefetchedCount_;
+        if (!evaluateInBatches(prefetchedX_, prefetchedF_, prefetchedCount_)) return false;
+        havePrefetched_ = true;
+        return true;
     }
     // Evaluates n points a batch of lanes at a time (a deep value stack leaves room for
     // fewer lanes); false, with `ok_` cleared, when any of them failed.
@@ -456,25 +459,8 @@ class ExpressionParse {
         }
         return true;
     }
-    // Serves a sample from the prefetched ones while the sequence matches them.
-    bool prefetched(double x, double& f) {
-        if (used_ >= prefetchedCount_ || !(prefetchedX_[used_] == x)) {
-            prefetchedCount_ = 0;
-            return false;
-        }
-        f = prefetchedF_[used_++];
-        return true;
-    }
-
     // The values at n points; false when any of them failed.
     bool samples(const double* xs, double* fs, std::size_t n) {
-        std::size_t done = 0;
-        while (done < n && prefetched(xs[done], fs[done]))
-            ++done;
-        if (done == n) return true;
-        xs += done;
-        fs += done;
-        n -= done;
         if (constant_ || mode_ == SamplingMode::CompileEverySample) {
             for (std::size_t i = 0; i < n; ++i) {
                 fs[i] = ValueAt(xs[i]);
@@ -513,11 +499,14 @@ class ExpressionParse {
     double constantValue_ = 0.0;
     int levelBound_ = 0;
     double result_ = 0.0;
-    static constexpr std::size_t kPrefetched = 17;
+    // The end points and levels 1 to 4: 17 samples over [0, 1]; where p stops advancing
+    // each level may take one more.
+    static constexpr std::size_t kPrefetched = 2 + 2 + 3 + 5 + 9;
     double prefetchedX_[kPrefetched];
     double prefetchedF_[kPrefetched];
     std::size_t prefetchedCount_ = 0;
-    std::size_t used_ = 0;
+    std::size_t levelBegin_[kFirstConvergenceLevel + 2] = {};
+    bool havePrefetched_ = false;
 };
 
 // Trapezoid sums refined level by level, extrapolated to Simpson (S), Boole (C) and
@@ -527,9 +516,9 @@ bool ExpressionParse::Romberg() {
     const double U = upper_, L = lower_, tol = tolerance_;
     double h = U - L;
     if (!prefetch()) return false;
-    const double fU = ValueAt(U);
+    const double fU = havePrefetched_ ? prefetchedF_[0] : ValueAt(U);
     if (!ok_) return false;
-    const double fL = ValueAt(L);
+    const double fL = havePrefetched_ ? prefetchedF_[1] : ValueAt(L);
     if (!ok_) return false;
     double T = (fL + fU) * h * 0.5;
     double Sp = 0, Cp = 0, Rp = 0;
@@ -545,12 +534,17 @@ bool ExpressionParse::Romberg() {
             n = 0;
             return true;
         };
-        bool fine = true;
-        forEachMidpoint(L, U, h, k, [&](double p) {
-            xs[n++] = p;
-            return n < kMaxLanes || (fine = flush());
-        });
-        if (!fine || !flush()) return false;
+        if (havePrefetched_ && k <= kFirstConvergenceLevel) {
+            for (std::size_t i = levelBegin_[k]; i < levelBegin_[k + 1]; ++i)
+                sum.add(prefetchedF_[i]);
+        } else {
+            bool fine = true;
+            forEachMidpoint(L, U, h, k, [&](double p) {
+                xs[n++] = p;
+                return n < kMaxLanes || (fine = flush());
+            });
+            if (!fine || !flush()) return false;
+        }
         const double Tn = (sum.total() * h + T) * 0.5;
         const double Sn = Tn + (Tn - T) * 0.3333333333333333;
         if (k >= 2) {
