@@ -24,10 +24,6 @@ Text expandExponents(TextView text, TextView marker, Replacement replacementFor)
     int p = -1;
     while ((p = findText(text, marker, p, false)) != -1) {
         const std::size_t at = static_cast<std::size_t>(p - 1);
-        if (at < copied) {
-            p += 1;
-            continue;
-        }
         if (out.size() > kMaxWorkingText) break;  // the caller sees the size and gives up
         const int k = textToInt(textMid(text, p + 2, 3));
         out.append(text.substr(copied, at - copied));

@@ -13,6 +13,15 @@ namespace {
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
+bool isLiteralChar(char c) {
+    return isDigit(c) || c == '.';
+}
+// One past the run of digits and points that starts at `i`.
+std::size_t literalEnd(std::string_view text, std::size_t i) {
+    while (i < text.size() && isLiteralChar(text[i]))
+        ++i;
+    return i;
+}
 bool isOperator(char c) {
     return c == '+' || c == '-' || c == '*' || c == '/';
 }
@@ -87,24 +96,23 @@ void ExpressionEvaluator::SetText(std::string_view text) {
 int ExpressionEvaluator::CheckSyntax() {
     SmallVector<char, 64> open;
     const std::string_view text(text_.data(), text_.size());
-    for (std::size_t i = 0; i < text_.size(); ++i) {
-        const char c = text_[i];
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         if (isOpener(c)) {
             open.push_back(c);
         } else if (c == ')' || c == ']' || c == '}') {
             if (open.empty() || open.back() != openerOf(c)) return 0;
             open.pop_back();
         } else if (isOperator(c)) {
-            if (i + 1 < text_.size() && isOperator(text_[i + 1])) return 0;
-        } else if (isDigit(c) || c == '.') {
-            while (i + 1 < text.size() && (isDigit(text[i + 1]) || text[i + 1] == '.'))
-                ++i;
+            if (i + 1 < text.size() && isOperator(text[i + 1])) return 0;
+        } else if (isLiteralChar(c)) {
+            i = literalEnd(text, i) - 1;
         } else if (c == ',' || c == 'x') {
             // accepted
         } else if (!functionsStartingWith(c).empty()) {
             std::size_t at = i;
             if (!matchFunction(text, at) || at >= text.size() || !isOpener(text[at])) return 0;
-            open.push_back(text_[at]);
+            open.push_back(text[at]);
             i = at;
         } else {
             return 0;
@@ -143,10 +151,8 @@ void ExpressionEvaluator::Compile(XBinding binding) {
     std::size_t i = 0;
     while (i < text.size() && text[i] != '#') {
         const char c = text[i];
-        if (isDigit(c) || c == '.') {
-            std::size_t end = i;
-            while (end < text.size() && (isDigit(text[end]) || text[end] == '.'))
-                ++end;
+        if (isLiteralChar(c)) {
+            const std::size_t end = literalEnd(text, i);
             tokens.push_back(Token{Token::Number, ParseNumber(text.substr(i, end - i)), 0, 0});
             i = end;
             continue;

@@ -27,13 +27,22 @@ Text specialValueText(double value) {
     return Text(sign) + "1.#SNAN";
 }
 
-// Decimal digits d[0..count) with value 0.d0d1... x 10^(exponent+1), i.e. d0 is the
-// digit of 10^exponent.
+// Decimal digits of a magnitude, d0 being the digit of 10^exponent.
 struct DecimalDigits {
     std::array<char, 800> digits;  // filled by whoever makes the digits
-    int count = 0;
     int exponent = 0;
 };
+
+// Reads to_chars' scientific form (d.ddd…e±x) into d; returns how many digits it holds.
+int readScientific(const char* text, const char* end, DecimalDigits& d) {
+    int count = 0;
+    const char* p = text;
+    for (; p < end && *p != 'e'; ++p) {
+        if (*p != '.') d.digits[static_cast<std::size_t>(count++)] = *p;
+    }
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, d.exponent);
+    return count;
+}
 
 DecimalDigits scientificDigits(double magnitude, int precision) {
     std::array<char, 1100> buffer;
@@ -41,14 +50,25 @@ DecimalDigits scientificDigits(double magnitude, int precision) {
                                          std::chars_format::scientific, precision);
     (void)ec;
     DecimalDigits out;
-    const char* p = buffer.data();
-    for (; p < end && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9') out.digits[static_cast<std::size_t>(out.count++)] = *p;
-    }
-    int exponent = 0;
-    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, exponent);
-    out.exponent = exponent;
+    readScientific(buffer.data(), end, out);
     return out;
+}
+
+// Keeps the first `keep` digits, adding one unit to the last of them, with its carry,
+// when the next digit is 5 or more. Nines carried all the way become 1 and a higher
+// exponent.
+void roundHalfUp(DecimalDigits& d, int keep) {
+    if (d.digits[static_cast<std::size_t>(keep)] < '5') return;
+    int i = keep - 1;
+    while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
+        d.digits[static_cast<std::size_t>(i--)] = '0';
+    }
+    if (i >= 0) {
+        ++d.digits[static_cast<std::size_t>(i)];
+    } else {
+        d.digits[0] = '1';
+        ++d.exponent;
+    }
 }
 
 // The digits of the exact value far enough to round at the 17th digit half up.
@@ -60,20 +80,7 @@ DecimalDigits seventeenDigitsHalfUp(double magnitude) {
         d.digits[17] == '5' &&
         std::all_of(d.digits.begin() + 18, d.digits.begin() + 25, [](char c) { return c == '0'; });
     if (maybeTie) d = scientificDigits(magnitude, 790);
-    const bool roundUp = d.digits[17] >= '5';
-    d.count = 17;
-    if (roundUp) {
-        int i = 16;
-        while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
-            d.digits[static_cast<std::size_t>(i--)] = '0';
-        }
-        if (i >= 0) {
-            ++d.digits[static_cast<std::size_t>(i)];
-        } else {
-            d.digits[0] = '1';
-            ++d.exponent;
-        }
-    }
+    roundHalfUp(d, 17);
     return d;
 }
 
@@ -86,37 +93,12 @@ bool digitsFromShortest(double magnitude, DecimalDigits& d) {
     const auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
     (void)ec;
-    int count = 0;
-    const char* p = buffer;
-    for (; p < end && *p != 'e'; ++p) {
-        if (*p != '.') d.digits[static_cast<std::size_t>(count++)] = *p;
-    }
+    const int count = readScientific(buffer, end, d);
     std::fill(d.digits.begin() + count, d.digits.begin() + 17, '0');
     int tail = 0;  // digits 14 to 17 as a number
     for (std::size_t i = 13; i < 17; ++i)
         tail = tail * 10 + (d.digits[i] - '0');
-    if (tail >= 4985 && tail <= 5015) return false;
-    int exponent = 0;
-    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, exponent);
-    d.exponent = exponent;
-    d.count = 17;
-    return true;
-}
-
-void roundToThirteen(DecimalDigits& d) {
-    const bool roundUp = d.digits[13] >= '5';
-    d.count = 13;
-    if (!roundUp) return;
-    int i = 12;
-    while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
-        d.digits[static_cast<std::size_t>(i--)] = '0';
-    }
-    if (i >= 0) {
-        ++d.digits[static_cast<std::size_t>(i)];
-    } else {
-        d.digits[0] = '1';
-        ++d.exponent;
-    }
+    return tail < 4985 || tail > 5015;
 }
 
 void appendTrimmed(Text& out, const char* digits, int count) {
@@ -186,7 +168,7 @@ Text numberToText(double value) {
     if (magnitude < std::numeric_limits<double>::min() || !digitsFromShortest(magnitude, d)) {
         d = seventeenDigitsHalfUp(magnitude);
     }
-    roundToThirteen(d);
+    roundHalfUp(d, 13);
     if (d.exponent < -4 || d.exponent >= 13) {
         appendExponentForm(out, d);
     } else {

@@ -5,17 +5,9 @@
 #include "platform/gbk_literal.h"
 #include "textnum/number_text.h"
 #include "variables/variable_names.h"
+#include "variables/variable_table.h"
 
 namespace qalcor {
-
-namespace {
-std::vector<Text> listNames(const VariableListView& list) {
-    std::vector<Text> names;
-    for (int row = 0; row < list.rowCount(); ++row)
-        names.push_back(list.cellText(row, 0));
-    return names;
-}
-}  // namespace
 
 void VariableEditor::onAddClicked() {
     session_.dialogMode = kDialogAdds;
@@ -40,7 +32,7 @@ void VariableEditor::onDialogCreated(VariableDialogView& dialog) {
 bool VariableEditor::nameIsAcceptable(TextView name) {
     // The edited row may keep (or re-case) its own name; an added row has no own row yet.
     const int ownRow = session_.dialogMode == kDialogModifies ? session_.editedItem : -1;
-    const NameProblem problem = checkVariableName(name, listNames(list_), ownRow);
+    const NameProblem problem = checkVariableName(name, rowNames(list_), ownRow);
     if (problem == NameProblem::None) return true;
     messages_.showMessage(nameProblemMessage(problem), kIconWarning, gbkLiteral("警告"));
     return false;

@@ -5,11 +5,15 @@
 
 namespace qalcor {
 
+std::vector<Text> rowNames(const VariableListView& list) {
+    std::vector<Text> names;
+    for (int row = 0; row < list.rowCount(); ++row)
+        names.push_back(list.cellText(row, 0));
+    return names;
+}
+
 int findRow(const VariableListView& list, TextView name) {
-    for (int row = 0; row < list.rowCount(); ++row) {
-        if (namesEqualIgnoringCase(list.cellText(row, 0), name)) return row;
-    }
-    return -1;
+    return findName(rowNames(list), name);
 }
 
 bool VariableTable::guardPasses() const {

@@ -1,11 +1,15 @@
 #pragma once
 // The variable list's commands: 删除, the popup menu's 更新 and 插入, the double-click.
+#include <vector>
+
 #include "app/calculator_session.h"
 #include "app/entry_editor.h"
 #include "variables/variable_views.h"
 
 namespace qalcor {
 
+// The names in the list's rows, in row order.
+std::vector<Text> rowNames(const VariableListView& list);
 // First row whose name equals `name` ignoring letter case, or -1.
 int findRow(const VariableListView& list, TextView name);
 
